@@ -1,0 +1,29 @@
+// Byte-wise text helpers for ANSI (GBK) texts: line splitting and the
+// first line of a password file. Free of windows.h so they test by tables.
+#ifndef DOTLOCK_APP_TEXT_LINES_H
+#define DOTLOCK_APP_TEXT_LINES_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dotlock {
+
+// GBK lead byte: the byte after it belongs to the same character.
+constexpr bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+
+// Splits at every CR LF. Adjacent separators give an empty piece; a trailing
+// separator gives no empty last piece; the empty text gives no pieces.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// The first line of a password file's bytes: up to the first LF, NUL or 0x1A
+// (or the end), with one trailing CR dropped.
+std::string FirstLineOf(std::string_view bytes);
+
+// Where the first line of `bytes` ends, or npos if no terminator is seen yet.
+// Lets a reader stop at the first line instead of loading a whole file.
+std::size_t FindLineEnd(std::string_view bytes);
+
+}  // namespace dotlock
+
+#endif
