@@ -43,6 +43,13 @@ bool IsDirectoryOrUnknown(const std::string& path) {
     return (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A drive root or a path ending in a separator has no last name to put a
+// dot on. Windows refuses such a rename; some file systems "rename" the
+// root onto itself, which must not count as locked.
+bool HasRenamableName(const std::string& d) {
+    return !d.empty() && !EndsWithChar(d, '\\') && !EndsWithChar(d, '/') && !EndsWithChar(d, ':');
+}
+
 void UnlockFolder(const std::string& d, const std::string& stored, UserDialogs& dialogs) {
     // A locked folder arrives under its dotted on-disk name. A plain folder
     // that merely holds a stale "jm.dat" keeps its name: dropping a byte of
@@ -84,7 +91,7 @@ void LockFolder(const std::string& d, UserDialogs& dialogs) {
         return;
     }
     const std::string lockedPath = d + "..\\";
-    if (!MoveFileA(d.c_str(), lockedPath.c_str())) return;
+    if (!HasRenamableName(d) || !MoveFileA(d.c_str(), lockedPath.c_str())) return;
     if (!WritePasswordFile(lockedPath + kPasswordFile, first)) {
         // Never leave a dotted folder without its password: undo the rename.
         MoveFileA(lockedPath.c_str(), d.c_str());

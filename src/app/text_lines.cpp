@@ -21,6 +21,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
+bool EndsWithChar(std::string_view text, char c) {
+    std::size_t last = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size();) {
+        last = i;
+        i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    }
+    return last == text.size() - 1 && text[last] == c;
+}
+
 std::size_t FindLineEnd(std::string_view bytes) {
     return bytes.find_first_of(std::string_view("\n\0\x1a", 3));
 }

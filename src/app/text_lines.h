@@ -12,6 +12,10 @@ namespace dotlock {
 // GBK lead byte: the byte after it belongs to the same character.
 constexpr bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
+// True when the last character of `text` is the single byte `c` (and not the
+// trail byte of a double-byte character).
+bool EndsWithChar(std::string_view text, char c);
+
 // Splits at every CR LF. Adjacent separators give an empty piece; a trailing
 // separator gives no empty last piece; the empty text gives no pieces.
 std::vector<std::string> SplitLines(std::string_view text);
