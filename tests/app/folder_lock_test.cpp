@@ -150,7 +150,9 @@ TEST_P(UnlockTest, OnlyTheExactPasswordUnlocks) {
     EXPECT_EQ(dialogs.messages, GetParam().messages);
     EXPECT_EQ(ExistsExact(plain), GetParam().unlocked);
     EXPECT_EQ(ExistsExact(dotted), !GetParam().unlocked);
-    if (!GetParam().unlocked) EXPECT_EQ(ReadExact(dotted + "\\jm.dat"), "Secret");
+    if (!GetParam().unlocked) {
+        EXPECT_EQ(ReadExact(dotted + "\\jm.dat"), "Secret");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
