@@ -57,13 +57,15 @@ prepare_prefix() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
-    if [ ! -f "$WINEPREFIX/.fonts-substituted" ]; then
+    # The marker names the settings' checksum, so an edited file is loaded again.
+    local marker="$WINEPREFIX/.settings-$(md5sum < "$ROOT/scripts/prefix-settings.reg.txt" | cut -c1-12)"
+    if [ ! -f "$marker" ]; then
         # regedit wants UTF-16 with a byte-order mark.
-        printf '\xff\xfe' > "$BUILD/font-substitutes.reg"
-        iconv -f UTF-8 -t UTF-16LE "$ROOT/scripts/font-substitutes.reg.txt" >> "$BUILD/font-substitutes.reg"
-        wine regedit /S "$(winepath -w "$BUILD/font-substitutes.reg")" >/dev/null 2>&1
+        printf '\xff\xfe' > "$BUILD/prefix-settings.reg"
+        iconv -f UTF-8 -t UTF-16LE "$ROOT/scripts/prefix-settings.reg.txt" >> "$BUILD/prefix-settings.reg"
+        wine regedit /S "$(winepath -w "$BUILD/prefix-settings.reg")" >/dev/null 2>&1
         wineserver -w
-        touch "$WINEPREFIX/.fonts-substituted"
+        touch "$marker"
     fi
 }
 

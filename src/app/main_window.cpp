@@ -125,9 +125,14 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
     const POINT origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                        kMainWindowWidth, kMainWindowHeight);
-    HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle,
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, origin.x, origin.y,
-                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    // The labels are laid out for a 326 x 257 drawing area; the system frame
+    // goes around it.
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    RECT frame{0, 0, kMainWindowWidth, kMainWindowHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, style, origin.x, origin.y,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                  instance, nullptr);
     if (window) {
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);

@@ -1,6 +1,7 @@
 // Drives a running dotlock from a shell script (the demonstration in run.sh):
 //   automate password TITLE PASSWORD [cancel]  answer the password box
 //   automate message                           print and dismiss the message box
+//   automate wait TITLE                        wait until a window so titled shows
 //   automate wait-main                         wait until the main window shows
 //   automate close-main                        close the main window
 // Texts are printed in UTF-8. Exit code 1 when the window does not appear.
@@ -44,6 +45,7 @@ int main() {
         PrintUtf8(text);
         return 0;
     }
+    if (command == L"wait" && argc >= 3) return WaitForWindow(nullptr, argv[2]) ? 0 : 1;
     if (command == L"wait-main") return WaitForWindow(nullptr, kMainTitle) ? 0 : 1;
     if (command == L"close-main") {
         HWND main = WaitForWindow(nullptr, kMainTitle);
@@ -51,6 +53,6 @@ int main() {
         PostMessageW(main, WM_CLOSE, 0, 0);
         return WaitUntilGone(main) ? 0 : 1;
     }
-    std::fputs("usage: automate password TITLE PASSWORD [cancel] | message | wait-main | close-main\n", stderr);
+    std::fputs("usage: automate password TITLE PASSWORD [cancel] | message | wait TITLE | wait-main | close-main\n", stderr);
     return 2;
 }
