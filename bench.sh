@@ -6,15 +6,11 @@ source "$(dirname "$0")/scripts/common.sh"
 ensure_packages
 build_project
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    set -euo pipefail
-    source "'"$ROOT"'/scripts/common.sh"
-    prepare_prefix
+under_wine_display bash -c '
     status=0
-    for bench in "$BUILD"/bench/*.exe; do
-        echo "== $(basename "$bench")"
+    for bench in "$@"; do
+        echo "== ${bench##*/}"
         wine "$bench" || status=$?
     done
-    stop_wine
     exit $status
-'
+' bash "$BUILD"/bench/*.exe
