@@ -74,3 +74,18 @@ stop_wine() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
 }
+
+# Runs "$@" (from the current folder) under a fresh virtual display, with the
+# prefix prepared first and its wineserver stopped after; keeps the status.
+under_wine_display() {
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+        set -euo pipefail
+        source "$1/scripts/common.sh"
+        shift
+        prepare_prefix
+        status=0
+        "$@" || status=$?
+        stop_wine
+        exit $status
+    ' bash "$ROOT" "$@"
+}
