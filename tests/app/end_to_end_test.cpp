@@ -32,10 +32,17 @@ std::string ProgramPath() {
     return tests.substr(0, tests.rfind('\\')) + "\\dotlock.exe";
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted(1, '"');
+    quoted.append(text).append(1, '"');
+    return quoted;
+}
+
 class RunningProgram {
 public:
     explicit RunningProgram(const std::string& arguments) {
-        std::string commandLine = "\"" + ProgramPath() + "\"" + (arguments.empty() ? "" : " " + arguments);
+        std::string commandLine = Quoted(ProgramPath());
+        if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
         STARTUPINFOA si{};
         si.cb = sizeof si;
         started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -96,7 +103,7 @@ protected:
 
 TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     {   // Lock
-        RunningProgram program("\"" + plain + "\"");
+        RunningProgram program(Quoted(plain));
         ASSERT_TRUE(program.started());
         const PasswordBox first = FindPasswordBox(L"输入密码");
         ASSERT_TRUE(first.dialog);
@@ -120,7 +127,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
 
     {   // Wrong password
         DeleteVerb();
-        RunningProgram program("\"" + dotted + "\"");
+        RunningProgram program(Quoted(dotted));
         const PasswordBox box = FindPasswordBox(L"录入密码");
         ASSERT_TRUE(box.dialog);
         EXPECT_EQ(ToAnsi(box.prompt), "请输入\"" + plain + "\"文件夹的密码");
@@ -132,7 +139,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     EXPECT_TRUE(ExistsExact(dotted));
 
     {   // Cancel: no message at all, straight to the main window
-        RunningProgram program("\"" + dotted + "\"");
+        RunningProgram program(Quoted(dotted));
         Answer(FindPasswordBox(L"录入密码"), L"", false);
         EXPECT_TRUE(WaitForWindow(nullptr, kMainTitle));
         EXPECT_FALSE(FindWindowW(kDialogClass, kMessageTitle));
@@ -141,7 +148,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     EXPECT_TRUE(ExistsExact(dotted));
 
     {   // Unlock
-        RunningProgram program("\"" + dotted + "\"");
+        RunningProgram program(Quoted(dotted));
         Answer(FindPasswordBox(L"录入密码"), L"开门abc");
         EXPECT_EQ(ToAnsi(DismissMessage()), "恭喜！解密成功");
         EXPECT_EQ(program.CloseMainWindow(), 0);
@@ -187,7 +194,7 @@ TEST_F(EndToEnd, ClosingOpensTheMakersPageOnce) {
     DWORD savedSize = sizeof saved;
     const bool hadValue = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved),
                                            &savedSize) == ERROR_SUCCESS;
-    const std::string recorder = "\"" + TestDirectory() + "\\record_open.exe\" \"%1\"";
+    const std::string recorder = Quoted(TestDirectory() + "\\record_open.exe") + " \"%1\"";
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(recorder.c_str()),
                    static_cast<DWORD>(recorder.size() + 1));
     const std::string log = "C:\\dotlock-test\\opened.txt";
