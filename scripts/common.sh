@@ -7,7 +7,7 @@ BUILD="${DOTLOCK_BUILD:-$ROOT/build}"
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix mingw-w64-tools googletest
           wine wine32:i386 xvfb xauth fonts-wqy-microhei locales
-          x11-apps imagemagick)
+          x11-apps imagemagick clang libclang-rt-14-dev)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -36,6 +36,14 @@ build_project() {
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
           -DCMAKE_BUILD_TYPE="${DOTLOCK_BUILD_TYPE:-Release}" >/dev/null
     cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory
+}
+
+# The pure helpers for Linux, with sanitizers and fuzzers (native/).
+build_native() {
+    log "building the sanitizer tests and fuzzers in $BUILD/native"
+    cmake -S "$ROOT/native" -B "$BUILD/native" -DCMAKE_CXX_COMPILER=clang++ \
+          -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD/native" -j"$(nproc)" -- --no-print-directory
 }
 
 wine_env() {

@@ -22,7 +22,8 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 bool EndsWithChar(std::string_view text, char c) {
-    std::size_t last = std::string_view::npos;
+    if (text.empty()) return false;
+    std::size_t last = 0;
     for (std::size_t i = 0; i < text.size();) {
         last = i;
         i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;

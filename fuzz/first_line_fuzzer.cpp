@@ -1,0 +1,20 @@
+// Any password file: the first line is a prefix of the bytes, holds no LF,
+// NUL or 0x1A, and has at most the one CR of a CR LF removed.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/text_lines.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string line = dotlock::FirstLineOf(bytes);
+    if (bytes.compare(0, line.size(), line) != 0) std::abort();
+    if (line.find_first_of(std::string("\n\0\x1a", 3)) != std::string::npos) std::abort();
+    const std::size_t end = dotlock::FindLineEnd(bytes);
+    const std::size_t raw = end == std::string::npos ? bytes.size() : end;
+    const bool crDropped = raw > 0 && bytes[raw - 1] == '\r';
+    if (line.size() != raw - (crDropped ? 1 : 0)) std::abort();
+    return 0;
+}
