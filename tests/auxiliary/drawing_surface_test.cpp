@@ -133,7 +133,10 @@ TEST(BitmapFromBmpBytes, PixelsAreFoundThroughTheFileHeaderOffset) {
     for (const BmpShape& shape : shapes) {
         SCOPED_TRACE(shape.name);
         HBITMAP bitmap = BitmapFromBmpBytes(MakeBmp(shape));
-        ASSERT_NE(bitmap, nullptr);
+        if (bitmap == nullptr) {
+            ADD_FAILURE() << "no bitmap";
+            continue;
+        }
         // Read it through a screen-compatible DC, as the glyph surface is.
         HDC screen = GetDC(nullptr);
         HDC memory = CreateCompatibleDC(screen);
