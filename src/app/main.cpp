@@ -3,10 +3,12 @@
 #include <ole2.h>
 
 #include "app/main_window.h"
+#include "app/module_setup.h"
 #include "app/program_info.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     dotlock::RecordProgramLocation();
+    dotlock::RunModuleSetUp();
     // Drag and drop needs OLE on this thread before the window registers its target.
     OleInitialize(nullptr);
 
