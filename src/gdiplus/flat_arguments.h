@@ -5,6 +5,7 @@
 
 #include "gdiplus/binding.h"
 #include "gdiplus/object.h"
+#include "gdiplus/record_runs.h"
 
 namespace gdiplus {
 
@@ -24,12 +25,6 @@ int ReadCountedArray(CountCall countCall, ReadCall readCall) {
     }
     StoreStatus(readCall(count));
     return count;
-}
-
-// The element count of an array as GDI+ takes it.
-template <typename Array>
-INT CountOf(const Array& array) {
-    return static_cast<INT>(array.size());
 }
 
 // Our colours as GDI+'s ARGB (an unsigned long of the same width).

@@ -43,14 +43,14 @@ bool GraphicsPath::CreatePath(int fillMode) {
 
 bool GraphicsPath::CreatePath2(const std::vector<PointF>& points, const ByteBlock& types,
                                int fillMode) {
-    return FinishCreate(GDIP(GdipCreatePath2)(AsGdiplus(points.data()), types.data(),
+    return FinishCreate(GDIP(GdipCreatePath2)(RunOf(points), types.data(),
                                               CountOf(types), FillModeOf(fillMode), &path_),
                         path_);
 }
 
 bool GraphicsPath::CreatePath2I(const std::vector<Point>& points, const ByteBlock& types,
                                 int fillMode) {
-    return FinishCreate(GDIP(GdipCreatePath2I)(AsGdiplus(points.data()), types.data(),
+    return FinishCreate(GDIP(GdipCreatePath2I)(RunOf(points), types.data(),
                                                CountOf(points), FillModeOf(fillMode), &path_),
                         path_);
 }
@@ -86,7 +86,7 @@ bool GraphicsPath::GetPathData(PathData& data) const {
     ByteBlock types(count, 0);
     NativePathData native;
     native.count = count;
-    native.points = AsGdiplus(points.data());
+    native.points = RunOf(points);
     native.types = types.data();
     if (!StoreStatus(GDIP(GdipGetPathData)(path_, reinterpret_cast<Gdiplus::GpPathData*>(&native)))) {
         return false;
@@ -112,7 +112,7 @@ bool GraphicsPath::GetPathPoints(std::vector<PointF>& points, std::optional<int>
         return false;
     }
     points.assign(n, PointF());
-    return StoreStatus(GDIP(GdipGetPathPoints)(path_, AsGdiplus(points.data()), n));
+    return StoreStatus(GDIP(GdipGetPathPoints)(path_, RunOf(points), n));
 }
 
 bool GraphicsPath::StartPathFigure() { return StoreStatus(GDIP(GdipStartPathFigure)(path_)); }
@@ -137,11 +137,11 @@ bool GraphicsPath::AddPathLineI(int x1, int y1, int x2, int y2) {
 }
 
 bool GraphicsPath::AddPathLine2(const std::vector<PointF>& points) {
-    return StoreStatus(GDIP(GdipAddPathLine2)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathLine2)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathLine2I(const std::vector<Point>& points) {
-    return StoreStatus(GDIP(GdipAddPathLine2I)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathLine2I)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathArc(float x, float y, float width, float height, float startAngle,
@@ -164,61 +164,61 @@ bool GraphicsPath::AddPathBezierI(int x1, int y1, int x2, int y2, int x3, int y3
 }
 
 bool GraphicsPath::AddPathBeziers(const std::vector<PointF>& points) {
-    return StoreStatus(GDIP(GdipAddPathBeziers)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathBeziers)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathBeziersI(const std::vector<Point>& points) {
     return StoreStatus(
-        GDIP(GdipAddPathBeziersI)(path_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipAddPathBeziersI)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathCurve(const std::vector<PointF>& points) {
-    return StoreStatus(GDIP(GdipAddPathCurve)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathCurve)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathCurve2(const std::vector<PointF>& points, float tension) {
     return StoreStatus(
-        GDIP(GdipAddPathCurve2)(path_, AsGdiplus(points.data()), CountOf(points), tension));
+        GDIP(GdipAddPathCurve2)(path_, RunOf(points), CountOf(points), tension));
 }
 
 bool GraphicsPath::AddPathCurve3(const std::vector<PointF>& points, int offset,
                                  int numberOfSegments, float tension) {
-    return StoreStatus(GDIP(GdipAddPathCurve3)(path_, AsGdiplus(points.data()), CountOf(points),
+    return StoreStatus(GDIP(GdipAddPathCurve3)(path_, RunOf(points), CountOf(points),
                                                offset, numberOfSegments, tension));
 }
 
 bool GraphicsPath::AddPathCurveI(const std::vector<Point>& points) {
-    return StoreStatus(GDIP(GdipAddPathCurveI)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathCurveI)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathCurve2I(const std::vector<Point>& points, float tension) {
     return StoreStatus(
-        GDIP(GdipAddPathCurve2I)(path_, AsGdiplus(points.data()), CountOf(points), tension));
+        GDIP(GdipAddPathCurve2I)(path_, RunOf(points), CountOf(points), tension));
 }
 
 bool GraphicsPath::AddPathCurve3I(const std::vector<Point>& points, int offset,
                                   int numberOfSegments, float tension) {
-    return StoreStatus(GDIP(GdipAddPathCurve3I)(path_, AsGdiplus(points.data()), CountOf(points),
+    return StoreStatus(GDIP(GdipAddPathCurve3I)(path_, RunOf(points), CountOf(points),
                                                 offset, numberOfSegments, tension));
 }
 
 bool GraphicsPath::AddPathClosedCurve(const std::vector<PointF>& points) {
     return StoreStatus(
-        GDIP(GdipAddPathClosedCurve)(path_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipAddPathClosedCurve)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathClosedCurve2(const std::vector<PointF>& points, float tension) {
     return StoreStatus(
-        GDIP(GdipAddPathClosedCurve2)(path_, AsGdiplus(points.data()), CountOf(points), tension));
+        GDIP(GdipAddPathClosedCurve2)(path_, RunOf(points), CountOf(points), tension));
 }
 
 bool GraphicsPath::AddPathClosedCurveI(const std::vector<Point>& points) {
     return StoreStatus(
-        GDIP(GdipAddPathClosedCurveI)(path_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipAddPathClosedCurveI)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathClosedCurve2I(const std::vector<Point>& points, float tension) {
-    return StoreStatus(GDIP(GdipAddPathClosedCurve2I)(path_, AsGdiplus(points.data()),
+    return StoreStatus(GDIP(GdipAddPathClosedCurve2I)(path_, RunOf(points),
                                                       CountOf(points), tension));
 }
 
@@ -228,7 +228,7 @@ bool GraphicsPath::AddPathRectangle(float x, float y, float width, float height)
 
 bool GraphicsPath::AddPathRectangles(const std::vector<RectF>& rects) {
     return StoreStatus(
-        GDIP(GdipAddPathRectangles)(path_, AsGdiplus(rects.data()), CountOf(rects)));
+        GDIP(GdipAddPathRectangles)(path_, RunOf(rects), CountOf(rects)));
 }
 
 bool GraphicsPath::AddPathRectangleI(int x, int y, int width, int height) {
@@ -237,7 +237,7 @@ bool GraphicsPath::AddPathRectangleI(int x, int y, int width, int height) {
 
 bool GraphicsPath::AddPathRectanglesI(const std::vector<Rect>& rects) {
     return StoreStatus(
-        GDIP(GdipAddPathRectanglesI)(path_, AsGdiplus(rects.data()), CountOf(rects)));
+        GDIP(GdipAddPathRectanglesI)(path_, RunOf(rects), CountOf(rects)));
 }
 
 bool GraphicsPath::AddPathEllipse(float x, float y, float width, float height) {
@@ -254,12 +254,12 @@ bool GraphicsPath::AddPathPieI(int x, int y, int width, int height, float startA
 }
 
 bool GraphicsPath::AddPathPolygon(const std::vector<PointF>& points) {
-    return StoreStatus(GDIP(GdipAddPathPolygon)(path_, AsGdiplus(points.data()), CountOf(points)));
+    return StoreStatus(GDIP(GdipAddPathPolygon)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathPolygonI(const std::vector<Point>& points) {
     return StoreStatus(
-        GDIP(GdipAddPathPolygonI)(path_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipAddPathPolygonI)(path_, RunOf(points), CountOf(points)));
 }
 
 bool GraphicsPath::AddPathPath(const GraphicsPath& addingPath, bool connect) {
@@ -305,7 +305,7 @@ bool GraphicsPath::WindingModeOutline(const Matrix* matrix, float flatness) {
 bool GraphicsPath::WarpPath(const std::vector<PointF>& destPoints, const RectF& srcRect,
                             const Matrix* matrix, int warpMode, float flatness) {
     return StoreStatus(GDIP(GdipWarpPath)(
-        path_, HandleOf<Gdiplus::GpMatrix>(matrix), AsGdiplus(destPoints.data()),
+        path_, HandleOf<Gdiplus::GpMatrix>(matrix), RunOf(destPoints),
         CountOf(destPoints), srcRect.x, srcRect.y, srcRect.width, srcRect.height,
         static_cast<Gdiplus::WarpMode>(warpMode), flatness));
 }

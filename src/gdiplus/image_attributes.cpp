@@ -105,7 +105,7 @@ bool ImageAttributes::ClearImageAttributesOutputChannelColorProfile(int type) {
 
 bool ImageAttributes::SetImageAttributesRemapTable(const std::vector<ColorMap>& map, int type) {
     return StoreStatus(GDIP(GdipSetImageAttributesRemapTable)(
-        attributes_, TypeOf(type), TRUE, static_cast<UINT>(map.size()), AsGdiplus(map.data())));
+        attributes_, TypeOf(type), TRUE, static_cast<UINT>(map.size()), RunOf(map)));
 }
 
 bool ImageAttributes::ClearImageAttributesRemapTable(int type) {

@@ -87,21 +87,21 @@ bool Matrix::Reset() { return SetMatrixElements(1, 0, 0, 1, 0, 0); }
 
 bool Matrix::TransformMatrixPoints(std::vector<PointF>& points) const {
     return StoreStatus(
-        GDIP(GdipTransformMatrixPoints)(matrix_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipTransformMatrixPoints)(matrix_, RunOf(points), CountOf(points)));
 }
 
 bool Matrix::TransformMatrixPointsI(std::vector<Point>& points) const {
     return StoreStatus(
-        GDIP(GdipTransformMatrixPointsI)(matrix_, AsGdiplus(points.data()), CountOf(points)));
+        GDIP(GdipTransformMatrixPointsI)(matrix_, RunOf(points), CountOf(points)));
 }
 
 bool Matrix::VectorTransformMatrixPoints(std::vector<PointF>& points) const {
-    return StoreStatus(GDIP(GdipVectorTransformMatrixPoints)(matrix_, AsGdiplus(points.data()),
+    return StoreStatus(GDIP(GdipVectorTransformMatrixPoints)(matrix_, RunOf(points),
                                                              CountOf(points)));
 }
 
 bool Matrix::VectorTransformMatrixPointsI(std::vector<Point>& points) const {
-    return StoreStatus(GDIP(GdipVectorTransformMatrixPointsI)(matrix_, AsGdiplus(points.data()),
+    return StoreStatus(GDIP(GdipVectorTransformMatrixPointsI)(matrix_, RunOf(points),
                                                               CountOf(points)));
 }
 

@@ -130,7 +130,7 @@ bool StringFormat::GetStringFormatDigitSubstitution(int& substitute, int* langua
 bool StringFormat::SetStringFormatMeasurableCharacterRanges(
     const std::vector<CharacterRange>& ranges) {
     return StoreStatus(GDIP(GdipSetStringFormatMeasurableCharacterRanges)(
-        format_, CountOf(ranges), AsGdiplus(ranges.data())));
+        format_, CountOf(ranges), RunOf(ranges)));
 }
 
 int StringFormat::GetStringFormatMeasurableCharacterRangeCount() const {
