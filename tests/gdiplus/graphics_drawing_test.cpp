@@ -23,15 +23,16 @@ TEST(GraphicsDrawing, ClearWithTheColourOmittedIsOpaqueWhite) {
     canvas.ExpectRect(0, 0, 3, 3, kWhite);
 }
 
+struct FillCase {
+    const char* name;
+    bool (*fill)(Graphics&, const Brush&);
+};
+
 // Each fill covers exactly its area; the rectangle forms share one case list.
 TEST(GraphicsDrawing, FillsCoverExactlyTheirArea) {
     SolidBrush red;
     ASSERT_TRUE(red.CreateSolidFill(kRed));
-    struct Case {
-        const char* name;
-        bool (*fill)(Graphics&, const Brush&);
-    };
-    const Case cases[] = {
+    const FillCase cases[] = {
         {"FillRectangle", [](Graphics& g, const Brush& b) { return g.FillRectangle(b, 2, 3, 4, 5); }},
         {"FillRectangleI", [](Graphics& g, const Brush& b) { return g.FillRectangleI(b, 2, 3, 4, 5); }},
         {"FillRectangleRect", [](Graphics& g, const Brush& b) { return g.FillRectangleRect(b, {2, 3, 4, 5}); }},
@@ -57,7 +58,7 @@ TEST(GraphicsDrawing, FillsCoverExactlyTheirArea) {
              return g.FillPath(b, path);
          }},
     };
-    for (const Case& c : cases) {
+    for (const FillCase& c : cases) {
         SCOPED_TRACE(c.name);
         Canvas canvas(10, 10);
         ASSERT_TRUE(c.fill(canvas.graphics, red));
@@ -69,11 +70,7 @@ TEST(GraphicsDrawing, FillsCoverExactlyTheirArea) {
 TEST(GraphicsDrawing, RoundFillsInkTheirInsideOnly) {
     SolidBrush red;
     ASSERT_TRUE(red.CreateSolidFill(kRed));
-    struct Case {
-        const char* name;
-        bool (*fill)(Graphics&, const Brush&);
-    };
-    const Case cases[] = {
+    const FillCase cases[] = {
         {"FillEllipse", [](Graphics& g, const Brush& b) { return g.FillEllipse(b, 2, 2, 16, 16); }},
         {"FillEllipseI", [](Graphics& g, const Brush& b) { return g.FillEllipseI(b, 2, 2, 16, 16); }},
         {"FillPie", [](Graphics& g, const Brush& b) { return g.FillPie(b, 2, 2, 16, 16, 0, 360); }},
@@ -91,7 +88,7 @@ TEST(GraphicsDrawing, RoundFillsInkTheirInsideOnly) {
              return g.FillClosedCurve2I(b, {{10, 2}, {18, 10}, {10, 18}, {2, 10}}, 0.5f, 1);
          }},
     };
-    for (const Case& c : cases) {
+    for (const FillCase& c : cases) {
         SCOPED_TRACE(c.name);
         Canvas canvas(20, 20);
         ASSERT_TRUE(c.fill(canvas.graphics, red));
