@@ -48,3 +48,18 @@ auto AsGdiplus(Ours* record) {
 static_assert(sizeof(BitmapData) == 24 && offsetof(BitmapData, scan0) == 16);
 
 }  // namespace gdiplus
+
+namespace gdiplus {
+
+// A colour to replace and its replacement.
+struct ColorMap { Argb oldColor = 0, newColor = 0; };
+// A run of characters to measure: first index and length.
+struct CharacterRange { std::int32_t first = 0, length = 0; };
+// Five rows of five factors, row after row.
+struct ColorMatrix { float m[5][5] = {}; };
+
+template <> struct GdiplusTwin<ColorMap> { using type = Gdiplus::ColorMap; };
+template <> struct GdiplusTwin<CharacterRange> { using type = Gdiplus::CharacterRange; };
+template <> struct GdiplusTwin<ColorMatrix> { using type = Gdiplus::ColorMatrix; };
+
+}  // namespace gdiplus
