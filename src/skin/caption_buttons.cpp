@@ -1,0 +1,196 @@
+// Caption buttons: hit testing, pressing, drawing from the sprite sheets and
+// the hover fade.
+#include "gdiplus/image_attributes.h"
+#include "skin/pictures.h"
+#include "skin/skin_engine.h"
+
+namespace skin {
+namespace {
+
+struct ButtonRect {
+    int x, width;
+};
+constexpr int kButtonHeight = 22;
+// Left edge (from the window's right edge) and width of each button, by
+// hotButton number.
+constexpr ButtonRect kButtonRects[] = {{0, 0}, {48, 48}, {77, 29}, {107, 30}};
+
+bool OnButton(int button, int x, int y, int width) {
+    const ButtonRect& r = kButtonRects[button];
+    return StrictlyInside(x, y, width - r.x, 0, r.width, kButtonHeight);
+}
+
+struct SheetLayout {
+    int clipWidth[5];  // by state 1..4 (index 0 unused)
+    int offset[5];     // -1: nothing to draw
+};
+
+SheetLayout LayoutOf(int kind) {
+    switch (kind) {
+    case kMinimizeKind: return {{0, 30, 31, 31, 30}, {0, 0, 31, 63, 95}};
+    case kCloseKind: return {{0, 48, 48, 48, 48}, {0, 126, 175, 224, 273}};
+    case kMaximizeKind: return {{0, 29, 29, 29, 29}, {0, 322, 352, 382, 412}};
+    case kRestoreKind: return {{0, 29, 29, 29, 29}, {0, 442, 472, 502, 532}};
+    case kCloseAloneKind: return {{0, 48, 48, 48, 48}, {0, 2, 50, 99, -1}};
+    default: return {{}, {-1, -1, -1, -1, -1}};
+    }
+}
+
+// Hover fade: 20 per tick toward 0.
+constexpr int kFadeStep = 20;
+
+}  // namespace
+
+void SkinEngine::MakeHot(int button) {
+    if (hotButton == button) {
+        return;
+    }
+    if (hotButton != kNoButton) {
+        buttonFade[hotButton - 1] = -100;
+    }
+    buttonFade[button - 1] = 100;
+    hotButton = button;
+}
+
+void SkinEngine::ReleaseHot() {
+    if (hotButton != kNoButton) {
+        buttonFade[hotButton - 1] = -100;
+    }
+    hotButton = kNoButton;
+    buttonPressed = false;
+}
+
+int SkinEngine::HitTest(int x, int y, bool isClient) {
+    if (!isClient) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        x -= rect.left;
+        y -= rect.top;
+    }
+    const bool enabled[] = {false, true, maximizeBox, minimizeBox};
+    for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton}) {
+        if (enabled[button] && OnButton(button, x, y, width)) {
+            MakeHot(button);
+            return HTCLIENT;
+        }
+    }
+    for (const AreaRecord& area : clientAreas) {
+        if (StrictlyInside(x, y, area.x, area.y, area.width, area.height)) {
+            return HTCLIENT;
+        }
+    }
+    ReleaseHot();
+    if (!resizable) {
+        return HTCAPTION;
+    }
+    const int w = width, h = height;
+    const struct {
+        int x, y, width, height, code;
+    } zones[] = {
+        {0, 0, 8, 8, HTTOPLEFT},          {w - 8, 0, 8, 8, HTTOPRIGHT},
+        {0, h - 8, 8, 8, HTBOTTOMLEFT},   {w - 8, h - 8, 8, 8, HTBOTTOMRIGHT},
+        {0, 8, 8, h - 16, HTLEFT},        {w - 8, 8, 8, h - 16, HTRIGHT},
+        {8, 0, w - 16, 8, HTTOP},         {8, h - 8, w - 16, 8, HTBOTTOM},
+        {w - 18, h - 18, 12, 12, HTBOTTOMRIGHT},  // the size grip
+    };
+    for (const auto& zone : zones) {
+        if (StrictlyInside(x, y, zone.x, zone.y, zone.width, zone.height)) {
+            return zone.code;
+        }
+    }
+    return HTCAPTION;
+}
+
+int SkinEngine::PressButtonAt(int x, int y) {
+    for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton}) {
+        if (OnButton(button, x, y, width)) {
+            // A press with no hot button (a client area over a disabled
+            // button) leaves the fades alone.
+            if (hotButton != kNoButton) {
+                buttonFade[hotButton - 1] = 100;
+            }
+            return 0;
+        }
+    }
+    return -1;
+}
+
+void SkinEngine::DrawCaptionButton(gdiplus::Graphics& graphics, gdiplus::Point& point, int kind, int state,
+                                   std::optional<int> opacity) {
+    if (IsZoomed(window)) {
+        point.y += 5;
+        point.x -= 5;
+    }
+    gdiplus::ColorMatrix matrix;
+    for (int i = 0; i < 5; ++i) {
+        matrix.m[i][i] = 1.0f;
+    }
+    if (opacity) {
+        matrix.m[3][3] = static_cast<float>(*opacity) * 0.01f;
+    }
+    gdiplus::ImageAttributes attributes;
+    attributes.CreateImageAttributes();
+    attributes.SetImageAttributesColorMatrix(matrix);
+
+    gdiplus::Image sheet;
+    sheet.LoadImageFromBytes(kind == kCloseAloneKind ? CloseOnlySheetPicture() : ButtonSheetPicture());
+    float sw = static_cast<float>(sheet.GetImageWidth()), sh = static_cast<float>(sheet.GetImageHeight());
+
+    SheetLayout layout = LayoutOf(kind);
+    if (state >= kNormalState && state <= kDisabledState && layout.offset[state] >= 0) {
+        float dx = kind == kCloseAloneKind ? -1.0f : 0.0f;
+        float x = static_cast<float>(point.x), y = static_cast<float>(point.y);
+        graphics.SetClipRect(x + dx, y, static_cast<float>(layout.clipWidth[state]), kButtonHeight);
+        float left = x - static_cast<float>(layout.offset[state]);
+        if (state == kHoverState || state == kPressedState) {
+            graphics.DrawImageRectRect(sheet, left, y, sw, sh, 0, 0, sw, sh, gdiplus::kUnitPixel, &attributes);
+        } else {
+            graphics.DrawImageScaled(sheet, left, y, sw, sh);
+        }
+        graphics.ResetClip();
+    }
+    sheet.DisposeImage();
+    attributes.DisposeImageAttributes();
+}
+
+void SkinEngine::OnTimerTick() {
+    if (animationSuspended || (buttonFade[0] == 0 && buttonFade[1] == 0 && buttonFade[2] == 0)) {
+        return;
+    }
+    gdiplus::Graphics g;
+    g.GetImageGraphicsContext(buttonStrip);
+    int sw = buttonStrip.GetImageWidth(), sh = buttonStrip.GetImageHeight();
+    // The strip starts as the resting buttons from the back buffer.
+    g.DrawImagePointRect(backBuffer, 0, 0, static_cast<float>(width - sw), 0, static_cast<float>(sw),
+                         static_cast<float>(sh));
+    const bool zoomed = IsZoomed(window) != FALSE;
+    const int kinds[] = {(maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind,
+                         zoomed ? kRestoreKind : kMaximizeKind, kMinimizeKind};
+    const int lefts[] = {48, 77, 107};
+    for (int i = 0; i < 3; ++i) {
+        int& value = buttonFade[i];
+        if (value == 0) {
+            continue;
+        }
+        int opacity;
+        if (value > 0) {
+            value = value - kFadeStep < 0 ? 0 : value - kFadeStep;
+            opacity = 100 - value;
+        } else {
+            value = value + kFadeStep > 0 ? 0 : value + kFadeStep;
+            opacity = -value;
+        }
+        gdiplus::Point point{sw - lefts[i], 0};
+        DrawCaptionButton(g, point, kinds[i], buttonPressed ? kPressedState : kHoverState, opacity);
+    }
+    g.DeleteGraphics();
+    if (window != nullptr) {
+        CopyToWindow(buttonStrip, static_cast<float>(width - sw));
+    }
+}
+
+// Not built yet: the animation timer and its button strip come with the
+// caption-button animation.
+void SkinEngine::StartAnimation() {}
+
+}  // namespace skin

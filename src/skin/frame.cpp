@@ -1,0 +1,136 @@
+// Composition of the frame into the back buffer, and its way to the screen.
+#include "skin/module.h"
+#include "skin/pictures.h"
+#include "skin/skin_engine.h"
+
+namespace skin {
+namespace {
+
+// GDI+ mode numbers of the composition: speed over quality, and nearest
+// neighbour so the stretched edges stay one pixel thick.
+constexpr int kInterpolationNearestNeighbor = 5;
+constexpr int kSmoothingHighSpeed = 1;
+constexpr int kCompositingHighSpeed = 1;
+
+}  // namespace
+
+void SkinEngine::ComposeFrame(bool release, int) {
+    if (release) {
+        backGraphics.DeleteGraphics();
+        backBufferReady = false;
+        return;
+    }
+    if (!backBufferReady) {
+        backBufferReady = true;
+        ScreenSize screen = CurrentScreenSize();
+        backBuffer.DisposeImage();
+        backBuffer.CreateBitmap(screen.width + kScreenMargin, screen.height + kScreenMargin);
+        backGraphics.GetImageGraphicsContext(backBuffer);
+    }
+    float w = static_cast<float>(width), h = static_cast<float>(height);
+    backGraphics.SetClipRect(0, 0, w, h);
+    backGraphics.SetInterpolationMode(kInterpolationNearestNeighbor);
+    backGraphics.SetSmoothingMode(kSmoothingHighSpeed);
+    backGraphics.SetCompositingQuality(kCompositingHighSpeed);
+
+    // The background covers the whole buffer, so it is never cleared first.
+    backGraphics.DrawImage(CurrentTheme().background, 0, 0);
+    backGraphics.DrawImage(captionImage, 0, 0);
+    if (paintCallback != nullptr) {
+        paintCallback(reinterpret_cast<std::uintptr_t>(backGraphics.NativeGraphics()),
+                      reinterpret_cast<std::uintptr_t>(backBuffer.NativeBitmap()), 0, 0, 0, 0, 0, 0, 0, 0);
+    }
+    DrawFramePieces();
+    if (showButtons) {
+        DrawRestingButtons();
+    }
+    if (resizable) {
+        gdiplus::Bitmap grip;
+        grip.CreateBitmapFromBytes(SizeGripPicture());
+        float gw = static_cast<float>(grip.GetImageWidth()), gh = static_cast<float>(grip.GetImageHeight());
+        backGraphics.DrawImageScaled(grip, w - gw - 6, h - gh - 6, gw, gh);
+        grip.DisposeImage();
+    }
+}
+
+// The 17 x 16 template in nine pieces: corners drawn whole through a clip,
+// edges stretched from one column or row. The clips stop short of the
+// template's magenta guide lines.
+void SkinEngine::DrawFramePieces() {
+    gdiplus::Bitmap t;
+    t.CreateBitmapFromBytes(FrameTemplatePicture());
+    float tw = static_cast<float>(t.GetImageWidth()), th = static_cast<float>(t.GetImageHeight());
+    float w = static_cast<float>(width), h = static_cast<float>(height);
+    gdiplus::Graphics& g = backGraphics;
+
+    auto corner = [&](float clipX, float clipY, float x, float y) {
+        g.SetClipRect(clipX, clipY, 7, 6);
+        g.DrawImage(t, x, y);
+        g.ResetClip();
+    };
+    auto stretch = [&](float x, float y, float sw, float sh, float srcX, float srcY, float srcW, float srcH) {
+        g.DrawImageRectRect(t, x, y, sw, sh, srcX, srcY, srcW, srcH, gdiplus::kUnitPixel);
+    };
+
+    corner(0, 0, 0, 0);
+    stretch(7, 0, w - 12, 6, 8, 0, 0.01f, 6);
+    corner(w - 6, 0, w - tw, 0);
+    stretch(0, 6, 2, h - 12, 0, 7, 2, 0.1f);
+    corner(0, h - 6, 0, h - th);
+    stretch(w - 6, 6, 7, h - 12, 11, 7, 7, 0.1f);
+    stretch(7, h - 6, w - 12, 6, 8, th - 6, 0.01f, 6);
+    corner(w - 6, h - 6, w - tw, h - th);
+    t.DisposeImage();
+}
+
+void SkinEngine::DrawRestingButtons() {
+    bool zoomed = IsZoomed(window) != FALSE;
+    gdiplus::Point close{width - 47, 0};
+    DrawCaptionButton(backGraphics, close, (maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind,
+                      kNormalState, 100);
+    if (!maximizeBox && !minimizeBox) {
+        return;
+    }
+    gdiplus::Point minimize{width - 106, 0};
+    DrawCaptionButton(backGraphics, minimize, kMinimizeKind, minimizeBox ? kNormalState : kDisabledState, 100);
+    gdiplus::Point maximize{width - 76, 0};
+    DrawCaptionButton(backGraphics, maximize, zoomed ? kRestoreKind : kMaximizeKind,
+                      maximizeBox ? kNormalState : kDisabledState, 100);
+}
+
+void SkinEngine::Paint(bool immediate, int) {
+    if (restyling) {
+        return;
+    }
+    if (immediate) {
+        ComposeFrame(false);
+        CopyToWindow(backBuffer, 0);
+        return;
+    }
+    PAINTSTRUCT ps{};
+    BeginPaint(window, &ps);
+    PaintToDC(ps.hdc, ps.rcPaint, true);
+    EndPaint(window, &ps);
+}
+
+void SkinEngine::CopyToWindow(const gdiplus::Image& image, float x) {
+    HDC dc = GetDC(window);
+    gdiplus::Graphics screen;
+    screen.CreateFromHDC(dc);
+    screen.DrawImage(image, x, 0);
+    screen.DeleteGraphics();
+    ReleaseDC(window, dc);
+}
+
+void SkinEngine::PaintToDC(HDC dc, const RECT& rect, bool clip) {
+    gdiplus::Graphics graphics;
+    graphics.CreateFromHDC(dc);
+    if (clip) {
+        graphics.SetClipRect(static_cast<float>(rect.left), static_cast<float>(rect.top),
+                             static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top));
+    }
+    graphics.DrawImage(backBuffer, 0, 0);
+    graphics.DeleteGraphics();
+}
+
+}  // namespace skin
