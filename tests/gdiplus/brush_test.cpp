@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "gdiplus/bitmap.h"
+#include "gdiplus/graphics.h"
 #include "gdiplus/linear_gradient_brush.h"
 #include "gdiplus/solid_brush.h"
 
@@ -162,6 +164,48 @@ TEST(LinearGradientTransform, CopiedIntoTheCallersMatrix) {
     // passes through.
     if (!brush.RotateLineTransform(90)) {
         EXPECT_EQ(LastGdiStatus.load(), Gdiplus::NotImplemented);
+    }
+}
+
+int Red(Argb pixel) { return (pixel >> 16) & 0xFF; }
+int Blue(Argb pixel) { return pixel & 0xFF; }
+
+// A gradient over a 20-pixel square filling 20 x 40: it runs from the first
+// colour to the second along its direction, is constant across it, and
+// starts again (tiles) past the end of its rectangle.
+TEST(LinearGradientDrawing, RunsFromFirstToSecondAndTiles) {
+    struct Case {
+        const char* name;
+        bool vertical;
+    } cases[] = {{"mode omitted (horizontal)", false}, {"vertical", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int along = 40, across = 20;
+        const int width = c.vertical ? across : along, height = c.vertical ? along : across;
+        LinearGradientBrush brush;
+        ASSERT_TRUE(c.vertical ? brush.CreateLineBrushFromRect({0, 0, 20, 20}, kFirst, kSecond, 1)
+                               : brush.CreateLineBrushFromRect({0, 0, 20, 20}, kFirst, kSecond));
+        Bitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateBitmap(width, height));
+        Graphics graphics;
+        ASSERT_TRUE(graphics.GetImageGraphicsContext(bitmap));
+        ASSERT_TRUE(graphics.FillRectangleI(brush, 0, 0, width, height));
+        // The pixel at distance `d` along the gradient and `a` across it.
+        auto at = [&](int d, int a) { return c.vertical ? bitmap.BitmapGetPixel(a, d) : bitmap.BitmapGetPixel(d, a); };
+
+        EXPECT_GT(Red(at(0, 10)), 230);
+        EXPECT_LT(Blue(at(0, 10)), 25);
+        EXPECT_LT(Red(at(19, 10)), 25);
+        EXPECT_GT(Blue(at(19, 10)), 230);
+        EXPECT_NEAR(Red(at(10, 10)), 128, 20);
+        for (int d = 1; d < 20; ++d) {
+            EXPECT_LE(Red(at(d, 10)), Red(at(d - 1, 10))) << d;
+            EXPECT_EQ(at(d, 0), at(d, across - 1)) << d;
+        }
+        // Tiled: the second square repeats the first.
+        for (int d = 0; d < 20; ++d) {
+            EXPECT_EQ(at(d + 20, 5), at(d, 5)) << d;
+        }
     }
 }
 
