@@ -8,8 +8,10 @@ namespace gdiplus {
 namespace {
 
 // Reads a GDI font's LOGFONTA; false when the object is not a readable font.
+// GetObjectA alone also "succeeds" on a brush or pen, whose record would then
+// be taken for a font.
 bool ReadLogFont(HGDIOBJ font, LOGFONTA& logFont) {
-    return GetObjectA(font, sizeof(LOGFONTA), &logFont) != 0;
+    return GetObjectType(font) == OBJ_FONT && GetObjectA(font, sizeof(LOGFONTA), &logFont) == sizeof(LOGFONTA);
 }
 
 }  // namespace
