@@ -352,8 +352,22 @@ protected:
 TEST_F(TextPath, EmptyTextAddsNothing) {
     ASSERT_TRUE(path_.AddPathString("", family_, 20, {0, 0, 100, 40}, 0, &format_));
     EXPECT_EQ(path_.GetPointCount(), 0);
-    ASSERT_TRUE(path_.AddPathStringI("", family_, 20));
+    ASSERT_TRUE(path_.AddPathStringI("", family_, 20, Rect{0, 0, 100, 40}, 0, &format_));
     EXPECT_EQ(path_.GetPointCount(), 0);
+}
+
+// An omitted format reaches GDI+ as a null format. Wine refuses that with
+// InvalidParameter (a complete GDI+ uses its default format); either way
+// the status passes through.
+TEST_F(TextPath, OmittedFormatIsNull) {
+    bool added = path_.AddPathString("A", family_, 20);
+    if (added) {
+        EXPECT_GT(path_.GetPointCount(), 0);
+    } else {
+        EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+        EXPECT_EQ(path_.GetPointCount(), 0);
+    }
+    EXPECT_EQ(path_.AddPathStringI("A", family_, 20), added);
 }
 
 TEST_F(TextPath, OutlineLiesInTheLayout) {
