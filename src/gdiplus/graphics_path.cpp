@@ -1,6 +1,8 @@
 #include "gdiplus/graphics_path.h"
 
 #include "gdiplus/flat_arguments.h"
+#include "gdiplus/font_family.h"
+#include "gdiplus/graphics.h"
 
 namespace gdiplus {
 
@@ -266,7 +268,7 @@ bool GraphicsPath::AddPathPath(const GraphicsPath& addingPath, bool connect) {
     return StoreStatus(GDIP(GdipAddPathPath)(path_, addingPath.path_, connect));
 }
 
-bool GraphicsPath::AddPathString(const TextValue& text, const GdiPlusObject& family, int emSize,
+bool GraphicsPath::AddPathString(const TextValue& text, const FontFamily& family, int emSize,
                                  const RectF& layoutRect, int style, const StringFormat* format) {
     std::wstring wide = TextToWide(text);
     return StoreStatus(GDIP(GdipAddPathString)(
@@ -275,7 +277,7 @@ bool GraphicsPath::AddPathString(const TextValue& text, const GdiPlusObject& fam
         HandleOf<Gdiplus::GpStringFormat>(format)));
 }
 
-bool GraphicsPath::AddPathStringI(const TextValue& text, const GdiPlusObject& family, int emSize,
+bool GraphicsPath::AddPathStringI(const TextValue& text, const FontFamily& family, int emSize,
                                   const Rect& layoutRect, int style, const StringFormat* format) {
     std::wstring wide = TextToWide(text);
     return StoreStatus(GDIP(GdipAddPathStringI)(
@@ -324,14 +326,14 @@ RectF GraphicsPath::GetPathWorldBounds(const Matrix* matrix, const Pen* pen) con
     return bounds;
 }
 
-bool GraphicsPath::IsVisiblePathPoint(float x, float y, const GdiPlusObject* graphics) const {
+bool GraphicsPath::IsVisiblePathPoint(float x, float y, const Graphics* graphics) const {
     BOOL out = FALSE;
     StoreStatus(GDIP(GdipIsVisiblePathPoint)(path_, x, y, HandleOf<Gdiplus::GpGraphics>(graphics),
                                              &out));
     return out != FALSE;
 }
 
-bool GraphicsPath::IsVisiblePathPointI(int x, int y, const GdiPlusObject* graphics) const {
+bool GraphicsPath::IsVisiblePathPointI(int x, int y, const Graphics* graphics) const {
     BOOL out = FALSE;
     StoreStatus(GDIP(GdipIsVisiblePathPointI)(path_, x, y,
                                               HandleOf<Gdiplus::GpGraphics>(graphics), &out));
@@ -339,7 +341,7 @@ bool GraphicsPath::IsVisiblePathPointI(int x, int y, const GdiPlusObject* graphi
 }
 
 bool GraphicsPath::IsOutlineVisiblePathPoint(float x, float y, const Pen& pen,
-                                             const GdiPlusObject* graphics) const {
+                                             const Graphics* graphics) const {
     BOOL out = FALSE;
     StoreStatus(GDIP(GdipIsOutlineVisiblePathPoint)(
         path_, x, y, pen.NativePen(), HandleOf<Gdiplus::GpGraphics>(graphics), &out));
@@ -347,7 +349,7 @@ bool GraphicsPath::IsOutlineVisiblePathPoint(float x, float y, const Pen& pen,
 }
 
 bool GraphicsPath::IsOutlineVisiblePathPointI(int x, int y, const Pen& pen,
-                                              const GdiPlusObject* graphics) const {
+                                              const Graphics* graphics) const {
     BOOL out = FALSE;
     StoreStatus(GDIP(GdipIsOutlineVisiblePathPointI)(
         path_, x, y, pen.NativePen(), HandleOf<Gdiplus::GpGraphics>(graphics), &out));

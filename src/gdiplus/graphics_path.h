@@ -14,6 +14,9 @@
 
 namespace gdiplus {
 
+class FontFamily;
+class Graphics;
+
 // A path read back: one GDI+ point-type byte per point.
 struct PathData {
     int count = 0;
@@ -86,11 +89,11 @@ public:
     bool AddPathPolygon(const std::vector<PointF>& points);
     bool AddPathPolygonI(const std::vector<Point>& points);
     bool AddPathPath(const GraphicsPath& addingPath, bool connect = false);
-    // `family` is a FontFamily wrapper; style is a GDI+ font style.
-    bool AddPathString(const TextValue& text, const GdiPlusObject& family, int emSize,
+    // style is a GDI+ font style.
+    bool AddPathString(const TextValue& text, const FontFamily& family, int emSize,
                        const RectF& layoutRect = RectF(), int style = 0,
                        const StringFormat* format = nullptr);
-    bool AddPathStringI(const TextValue& text, const GdiPlusObject& family, int emSize,
+    bool AddPathStringI(const TextValue& text, const FontFamily& family, int emSize,
                         const Rect& layoutRect = Rect(), int style = 0,
                         const StringFormat* format = nullptr);
 
@@ -105,13 +108,12 @@ public:
 
     int GetPointCount() const;
     RectF GetPathWorldBounds(const Matrix* matrix = nullptr, const Pen* pen = nullptr) const;
-    // `graphics` is a Graphics wrapper.
-    bool IsVisiblePathPoint(float x, float y, const GdiPlusObject* graphics = nullptr) const;
-    bool IsVisiblePathPointI(int x, int y, const GdiPlusObject* graphics = nullptr) const;
+    bool IsVisiblePathPoint(float x, float y, const Graphics* graphics = nullptr) const;
+    bool IsVisiblePathPointI(int x, int y, const Graphics* graphics = nullptr) const;
     bool IsOutlineVisiblePathPoint(float x, float y, const Pen& pen,
-                                   const GdiPlusObject* graphics = nullptr) const;
+                                   const Graphics* graphics = nullptr) const;
     bool IsOutlineVisiblePathPointI(int x, int y, const Pen& pen,
-                                    const GdiPlusObject* graphics = nullptr) const;
+                                    const Graphics* graphics = nullptr) const;
 
 protected:
     void OnHandleSet(void* handle) override;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gdiplus/palette_block.h"
+
 namespace gdiplus {
 
 Image::~Image() { Image::DisposeImage(); }
@@ -222,16 +224,12 @@ bool Image::GetImagePalette(ColorPalette& palette) const {
 }
 
 bool Image::SetImagePalette(const ColorPalette& palette) {
-    if (palette.entries.size() < palette.count) {
-        // GDI+ would read entries the record does not have.
+    std::optional<std::vector<std::uint32_t>> block = NativePaletteBlock(palette);
+    if (!block) {
         return StoreStatus(Gdiplus::InvalidParameter);
     }
-    std::vector<std::uint32_t> block(2 + palette.count);
-    block[0] = palette.flags;
-    block[1] = palette.count;
-    std::copy_n(palette.entries.begin(), palette.count, block.begin() + 2);
     return StoreStatus(GDIP(GdipSetImagePalette)(
-        image_, reinterpret_cast<const Gdiplus::ColorPalette*>(block.data())));
+        image_, reinterpret_cast<const Gdiplus::ColorPalette*>(block->data())));
 }
 
 }  // namespace gdiplus

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "gdiplus/flat_arguments.h"
+#include "gdiplus/palette_block.h"
 
 namespace gdiplus {
 
@@ -119,15 +120,11 @@ bool ImageAttributes::SetImageAttributesWrapMode(int wrap, Argb color) {
 }
 
 bool ImageAttributes::GetImageAttributesAdjustedPalette(ColorPalette& palette, int type) const {
-    if (palette.entries.size() < palette.count) {
-        // GDI+ would read and write entries the record does not have.
+    std::optional<std::vector<std::uint32_t>> native = NativePaletteBlock(palette);
+    if (!native) {
         return StoreStatus(Gdiplus::InvalidParameter);
     }
-    // One contiguous block: flags, count, then the entries.
-    std::vector<std::uint32_t> block(2 + palette.count);
-    block[0] = palette.flags;
-    block[1] = palette.count;
-    std::copy_n(palette.entries.begin(), palette.count, block.begin() + 2);
+    std::vector<std::uint32_t>& block = *native;
     bool ok = StoreStatus(GDIP(GdipGetImageAttributesAdjustedPalette)(
         attributes_, reinterpret_cast<Gdiplus::ColorPalette*>(block.data()), TypeOf(type)));
     palette.flags = block[0];
