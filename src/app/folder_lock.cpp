@@ -43,11 +43,31 @@ bool IsDirectoryOrUnknown(const std::string& path) {
     return (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The lock relies on the system's path clean-up turning "N..\" into "N.".
 // A drive root or a path ending in a separator has no last name to put a
-// dot on. Windows refuses such a rename; some file systems "rename" the
-// root onto itself, which must not count as locked.
-bool HasRenamableName(const std::string& d) {
+// dot on, and "\\?\" and "\\.\" paths skip the clean-up, so the rename would
+// leave a name no unlock can reach. Windows refuses such renames; some file
+// systems "rename" a root onto itself instead.
+bool CanTakeTrailingDot(const std::string& d) {
+    if (d.rfind("\\\\?\\", 0) == 0 || d.rfind("\\\\.\\", 0) == 0) return false;
     return !d.empty() && !EndsWithChar(d, '\\') && !EndsWithChar(d, '/') && !EndsWithChar(d, ':');
+}
+
+bool IsDirectory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A rename that reports success must also have moved the folder: a path cut
+// short on the way can make the system "rename" a folder onto itself.
+bool MoveFolder(const std::string& from, const std::string& to, const std::string& mustBeGone,
+                const std::string& mustExist) {
+    if (!MoveFileA(from.c_str(), to.c_str())) return false;
+    if (IsDirectory(mustBeGone) || !IsDirectory(mustExist)) {
+        MoveFileA(to.c_str(), from.c_str());  // undo whatever did happen
+        return false;
+    }
+    return true;
 }
 
 void UnlockFolder(const std::string& d, const std::string& stored, UserDialogs& dialogs) {
@@ -72,7 +92,7 @@ void UnlockFolder(const std::string& d, const std::string& stored, UserDialogs& 
         dialogs.ShowMessage(texts::kUnlocked);
         return;
     }
-    if (!MoveFileA((d + ".\\").c_str(), plain.c_str())) return;
+    if (!MoveFolder(d + ".\\", plain, d + ".\\", plain)) return;
     DeleteFileA(passwordFile.c_str());
     dialogs.ShowMessage(texts::kUnlocked);
 }
@@ -91,8 +111,14 @@ void LockFolder(const std::string& d, UserDialogs& dialogs) {
         return;
     }
     const std::string lockedPath = d + "..\\";
-    if (!HasRenamableName(d) || !MoveFileA(d.c_str(), lockedPath.c_str())) return;
-    if (!WritePasswordFile(lockedPath + kPasswordFile, first)) {
+    // Every path the lock forms must stay within the ANSI path limit, or the
+    // folder could be renamed and then never be reached again by this program.
+    const std::string passwordFile = lockedPath + kPasswordFile;
+    if (passwordFile.size() >= MAX_PATH || !CanTakeTrailingDot(d) ||
+        !MoveFolder(d, lockedPath, d, lockedPath)) {
+        return;
+    }
+    if (!WritePasswordFile(passwordFile, first)) {
         // Never leave a dotted folder without its password: undo the rename.
         MoveFileA(lockedPath.c_str(), d.c_str());
         dialogs.ShowMessage(texts::kLockWriteFailed);

@@ -4,12 +4,10 @@
 
 #include <windows.h>
 
-#include <deque>
-#include <optional>
-#include <utility>
 
 #include "app/folder_lock.h"
 #include "scratch_folders.h"
+#include "scripted_dialogs.h"
 
 namespace dotlock {
 namespace {
@@ -21,34 +19,10 @@ using testing::ReadExact;
 using testing::ScratchRoot;
 using testing::WriteBytes;
 
-using Answer = std::optional<std::string>;  // nullopt: the user cancels
-const Answer kCancel = std::nullopt;
-
-using Prompt = std::pair<std::string, std::string>;  // title, prompt text
-
-class ScriptedDialogs final : public UserDialogs {
-public:
-    explicit ScriptedDialogs(std::deque<Answer> answers) : answers_(std::move(answers)) {}
-    bool AskPassword(const std::string& title, const std::string& prompt, std::string& password) override {
-        prompts.emplace_back(title, prompt);
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected prompt: " << prompt;
-            return false;
-        }
-        const Answer answer = answers_.front();
-        answers_.pop_front();
-        if (!answer) return false;
-        password = *answer;
-        return true;
-    }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-
-    std::vector<Prompt> prompts;
-    std::vector<std::string> messages;
-
-private:
-    std::deque<Answer> answers_;
-};
+using testing::Answer;
+using testing::kCancel;
+using testing::Prompt;
+using testing::ScriptedDialogs;
 
 const std::map<std::string, std::string> kContents{{"a.txt", "alpha"}, {"b.bin", std::string("\0\1\2", 3)}};
 
