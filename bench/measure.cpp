@@ -1,0 +1,44 @@
+#include "measure.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+namespace bench {
+
+double Now() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / frequency;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string Format(const char* format, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+double MedianRatio(const std::vector<double>& values, const std::vector<double>& baselines) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < values.size() && i < baselines.size(); ++i) {
+        if (baselines[i] > 0) ratios.push_back(values[i] / baselines[i]);
+    }
+    return ratios.empty() ? -1 : Median(ratios);
+}
+
+}  // namespace bench
