@@ -1,10 +1,13 @@
 // Frame composition measured in-process on a real window: the skin engine's
 // immediate paint against one plain blit of a client-sized bitmap.
 #include <functional>
+#include <iterator>
+#include <utility>
 
 #include "figures.h"
 #include "gdiplus/graphics.h"
 #include "skin/module.h"
+#include "skin/pictures.h"
 #include "skin/skin_engine.h"
 
 namespace bench {
@@ -53,6 +56,23 @@ double SecondsPerCall(const std::function<void()>& call) {
     return (Now() - start) / kRepeats;
 }
 
+// Draws `image` onto the window the way the engine reaches the screen: a
+// graphics on the window's DC and one DrawImage; with a width, only that
+// part of the image.
+void CopyToWindow(HWND window, const gdiplus::Image& image, float x, float y, int width, int height) {
+    HDC dc = GetDC(window);
+    gdiplus::Graphics screen;
+    screen.CreateFromHDC(dc);
+    if (width > 0) {
+        screen.DrawImagePointRect(image, x, y, 0, 0, static_cast<float>(width), static_cast<float>(height),
+                                  gdiplus::kUnitPixel);
+    } else {
+        screen.DrawImage(image, x, y);
+    }
+    screen.DeleteGraphics();
+    ReleaseDC(window, dc);
+}
+
 // Bytes a bitmap holds at its pixel format's depth.
 double BitmapBytes(const gdiplus::Bitmap& bitmap) {
     const int bitsPerPixel = (bitmap.GetImagePixelFormat() >> 8) & 0xFF;
@@ -79,67 +99,87 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
         }
         Pump();
 
-        // The baseline: one blit of a client-sized bitmap, the way the engine
-        // reaches the window (a graphics on the window's DC, one DrawImage).
+        // The baseline: one blit of a client-sized bitmap.
         gdiplus::Bitmap picture;
         picture.CreateBitmap(kWidth, kHeight);
-        auto blit = [&] {
-            HDC dc = GetDC(plain);
-            gdiplus::Graphics screen;
-            screen.CreateFromHDC(dc);
-            screen.DrawImage(picture, 0, 0);
-            screen.DeleteGraphics();
-            ReleaseDC(plain, dc);
+        // The immediate paint, then its parts and the pieces of the
+        // composition that cost the most, each against the same blit.
+        gdiplus::Graphics& back = engine.backGraphics;
+        const float w = static_cast<float>(engine.width), h = static_cast<float>(engine.height);
+        const struct Part {
+            const char* figure;
+            const char* note;
+            std::function<void()> call;
+        } parts[] = {
+            {"2. Frame composition + paint", "Paint(true): one ComposeFrame and the copy to the window",
+             [&] { engine.Paint(true); }},
+            {"2a. of which ComposeFrame", "into the back buffer", [&] { engine.ComposeFrame(false); }},
+            {"2b. of which the copy to the window", "the whole screen-sized back buffer is drawn",
+             [&] { CopyToWindow(skinned, engine.backBuffer, 0, 0, 0, 0); }},
+            {"2c. in 2a: the background", "DrawImage of the screen-sized background, clipped to the client",
+             [&] {
+                 back.SetClipRect(0, 0, w, h);
+                 back.DrawImage(skin::CurrentTheme().background, 0, 0);
+             }},
+            {"2d. in 2a: the three resting buttons", "each decodes the 561x22 button sheet PNG and draws all of it",
+             [&] {
+                 const std::pair<int, int> buttons[] = {
+                     {47, skin::kCloseKind}, {106, skin::kMinimizeKind}, {76, skin::kMaximizeKind}};
+                 for (const auto& [left, kind] : buttons) {
+                     gdiplus::Point at{engine.width - left, 0};
+                     engine.DrawCaptionButton(back, at, kind, skin::kNormalState, 100);
+                 }
+             }},
+            {"2e. in 2a: decoding the border and grip PNGs", "done again for every frame",
+             [&] {
+                 gdiplus::Bitmap border, grip;
+                 border.CreateBitmapFromBytes(skin::FrameTemplatePicture());
+                 grip.CreateBitmapFromBytes(skin::SizeGripPicture());
+                 border.DisposeImage();
+                 grip.DisposeImage();
+             }},
+            {"2f. in 2d: decoding the button sheet three times", "the same PNG, once per button",
+             [&] {
+                 for (int i = 0; i < 3; ++i) {
+                     gdiplus::Image sheet;
+                     sheet.LoadImageFromBytes(skin::ButtonSheetPicture());
+                     sheet.DisposeImage();
+                 }
+             }},
+            {"2g. 2b with only the client rectangle as source", "the source is still the screen-sized buffer",
+             [&] { CopyToWindow(skinned, engine.backBuffer, 0, 0, kWidth, kHeight); }},
+            {"2h. 2c with only the client rectangle as source", "the source is still the screen-sized background",
+             [&] {
+                 back.SetClipRect(0, 0, w, h);
+                 back.DrawImagePointRect(skin::CurrentTheme().background, 0, 0, 0, 0, w, h, gdiplus::kUnitPixel);
+             }},
         };
-        // The immediate paint composes the frame and copies the back buffer.
-        auto paint = [&] { engine.Paint(true); };
-        auto compose = [&] { engine.ComposeFrame(false); };
-        // The back buffer's copy alone, as the immediate paint makes it.
-        auto copy = [&] {
-            HDC dc = GetDC(skinned);
-            gdiplus::Graphics screen;
-            screen.CreateFromHDC(dc);
-            screen.DrawImage(engine.backBuffer, 0, 0);
-            screen.DeleteGraphics();
-            ReleaseDC(skinned, dc);
-        };
+        const auto blit = [&] { CopyToWindow(plain, picture, 0, 0, 0, 0); };
         blit();
-        paint();  // first calls pay one-off costs
-        std::vector<double> blits, paints, composes, copies;
+        engine.Paint(true);  // first calls pay one-off costs
+        std::vector<double> blits;
+        std::vector<std::vector<double>> times(std::size(parts));
         for (int run = 0; run < kRuns; ++run) {
             blits.push_back(SecondsPerCall(blit));
-            paints.push_back(SecondsPerCall(paint));
-            composes.push_back(SecondsPerCall(compose));
-            copies.push_back(SecondsPerCall(copy));
+            for (std::size_t i = 0; i < std::size(parts); ++i) times[i].push_back(SecondsPerCall(parts[i].call));
             Pump();
         }
+        engine.ComposeFrame(false);  // leave a whole frame behind the measured pieces
         const std::string baseline = Format("%.2f ms (one %dx%d DrawImage)", Median(blits) * 1000, kWidth, kHeight);
-
-        Row composition;
-        composition.figure = "2. Frame composition + paint";
-        composition.measured = Format("%.2f ms", Median(paints) * 1000);
-        composition.baseline = baseline;
-        composition.ratio = MedianRatio(paints, blits);
-        composition.budget = "<= 10x";
-        composition.verdict = composition.ratio <= 10 ? "within" : "over";
-        composition.note = "Paint(true): one ComposeFrame and the copy to the window";
-        rows.push_back(composition);
-
-        Row composeOnly = composition;
-        composeOnly.figure = "2a. of which ComposeFrame";
-        composeOnly.measured = Format("%.2f ms", Median(composes) * 1000);
-        composeOnly.ratio = MedianRatio(composes, blits);
-        composeOnly.budget = composeOnly.verdict = "";
-        composeOnly.note = "into the back buffer only";
-        rows.push_back(composeOnly);
-
-        Row copyOnly = composeOnly;
-        copyOnly.figure = "2b. of which the copy to the window";
-        copyOnly.measured = Format("%.2f ms", Median(copies) * 1000);
-        copyOnly.ratio = MedianRatio(copies, blits);
-        copyOnly.note = Format("the whole %dx%d back buffer is drawn", engine.backBuffer.GetImageWidth(),
-                               engine.backBuffer.GetImageHeight());
-        rows.push_back(copyOnly);
+        for (std::size_t i = 0; i < std::size(parts); ++i) {
+            Row row;
+            row.figure = parts[i].figure;
+            row.measured = Format("%.2f ms", Median(times[i]) * 1000);
+            row.baseline = baseline;
+            row.ratio = MedianRatio(times[i], blits);
+            LogRuns(row.figure.c_str(), times[i], blits);
+            row.note = parts[i].note;
+            if (i == 0) {
+                row.budget = "<= 10x";
+                row.verdict = row.ratio <= 10 ? "within" : "over";
+            }
+            rows.push_back(row);
+        }
 
         const double backBytes = BitmapBytes(engine.backBuffer);
         const double backgroundBytes = BitmapBytes(skin::CurrentTheme().background);
@@ -150,8 +190,10 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
                                                           dotlockPeakBytes / (1024.0 * 1024.0))
                                                 : "";
         buffers.ratio = dotlockPeakBytes > 0 ? (backBytes + backgroundBytes) / dotlockPeakBytes : -1;
-        buffers.note = Format("screen %dx%d, both (screen + 10) in each direction", GetSystemMetrics(SM_CXSCREEN),
-                              GetSystemMetrics(SM_CYSCREEN));
+        buffers.note = Format("screen %dx%d; back buffer %dx%d, background %dx%d", GetSystemMetrics(SM_CXSCREEN),
+                              GetSystemMetrics(SM_CYSCREEN), engine.backBuffer.GetImageWidth(),
+                              engine.backBuffer.GetImageHeight(), skin::CurrentTheme().background.GetImageWidth(),
+                              skin::CurrentTheme().background.GetImageHeight());
         rows.push_back(buffers);
         picture.DisposeImage();
         engine.Detach();

@@ -41,4 +41,12 @@ double MedianRatio(const std::vector<double>& values, const std::vector<double>&
     return ratios.empty() ? -1 : Median(ratios);
 }
 
+void LogRuns(const char* figure, const std::vector<double>& values, const std::vector<double>& baselines) {
+    std::fprintf(stderr, "%s, runs (value / baseline):", figure);
+    for (std::size_t i = 0; i < values.size() && i < baselines.size(); ++i) {
+        std::fprintf(stderr, " %.4g/%.4g", values[i], baselines[i]);
+    }
+    std::fprintf(stderr, "\n");
+}
+
 }  // namespace bench

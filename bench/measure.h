@@ -38,4 +38,7 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // baseline is 0 are left out; -1 when none is left.
 double MedianRatio(const std::vector<double>& values, const std::vector<double>& baselines);
 
+// Every run's value and baseline on the error stream, to judge the spread.
+void LogRuns(const char* figure, const std::vector<double>& values, const std::vector<double>& baselines);
+
 }  // namespace bench

@@ -80,6 +80,7 @@ std::vector<Row> MeasureStartUpAndMemory(const Programs& programs, double& dotlo
     startUp.measured = Format("%.0f ms", Median(dotlockStart) * 1000);
     startUp.baseline = Format("%.0f ms (minimal window)", Median(plainStart) * 1000);
     startUp.ratio = MedianRatio(dotlockStart, plainStart);
+    LogRuns(startUp.figure.c_str(), dotlockStart, plainStart);
     startUp.budget = "<= 1.3x";
     startUp.verdict = startUp.ratio <= 1.3 ? "within" : "over";
 
@@ -88,6 +89,7 @@ std::vector<Row> MeasureStartUpAndMemory(const Programs& programs, double& dotlo
     memory.measured = Format("%.1f MiB", dotlockPeakBytes / kMiB);
     memory.baseline = Format("%.1f MiB (minimal window)", Median(plainPeak) / kMiB);
     memory.ratio = MedianRatio(dotlockPeak, plainPeak);
+    LogRuns(memory.figure.c_str(), dotlockPeak, plainPeak);
     return {startUp, memory};
 }
 
@@ -137,6 +139,7 @@ std::vector<Row> MeasureIdleAndAnimation(const Programs& programs) {
     idle.measured = Format("%.3f %% of a core", Median(dotlockIdle) * 100);
     idle.baseline = Format("%.3f %% (minimal window)", Median(plainIdle) * 100);
     idle.ratio = MedianRatio(dotlockIdle, plainIdle);
+    LogRuns(idle.figure.c_str(), dotlockIdle, plainIdle);
     idle.budget = "< 0.5 % of a core";
     idle.verdict = Median(dotlockIdle) < 0.005 ? "within" : "over";
     idle.note = "process CPU as Wine reports it (10 ms steps)";
@@ -146,6 +149,7 @@ std::vector<Row> MeasureIdleAndAnimation(const Programs& programs) {
     fade.measured = Format("%.3f ms per fading tick", Median(fadeTickCpu) * 1000);
     fade.baseline = Format("%.3f ms per idle tick", Median(idleTickCpu) * 1000);
     fade.ratio = MedianRatio(fadeTickCpu, idleTickCpu);
+    LogRuns(fade.figure.c_str(), fadeTickCpu, idleTickCpu);
     fade.note = Format("%d fades of 5 ticks a run", kFades);
     if (fade.ratio < 0) fade.note += "; idle CPU below the clock's resolution, so no ratio";
     return {idle, fade};

@@ -58,6 +58,7 @@ std::vector<Row> MeasureThunkCall() {
     row.measured = Format("%.2f ns", Median(thunkNs));
     row.baseline = Format("%.2f ns (direct call)", Median(directNs));
     row.ratio = MedianRatio(thunkNs, directNs);
+    LogRuns(row.figure.c_str(), thunkNs, directNs);
     // Keeps the work observable, so the calls cannot be dropped.
     row.note = Format("%u calls a run%s", kCalls, counter.sum == 0xFFFFFFFFu ? " " : "");
     return {row};
