@@ -26,12 +26,16 @@ public:
     // visible with nothing left to paint.
     double secondsToFirstPaint() const { return startUp_; }
 
-    // User plus kernel time the process has used so far.
-    double CpuSeconds() const;
+    // CPU time all the process's threads have used so far, as the Linux
+    // kernel counts it (Wine reports no times for other processes); -1 when
+    // the process cannot be found there.
+    double CpuSeconds();
     double PeakWorkingSetBytes() const;
 
 private:
     PROCESS_INFORMATION process_{};
+    std::wstring exeName_;
+    int unixPid_ = 0;
     HWND window_ = nullptr;
     double startUp_ = 0;
     std::string error_;

@@ -90,12 +90,7 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
         skin::SkinEngine& engine = skin::TheSkinEngine();
         if (!engine.Attach(skinned).empty()) {
             skin::CleanUpSkinModule();
-            Row failed;
-            failed.figure = "2. Frame composition + paint";
-            failed.measured = "not measured";
-            failed.verdict = "error";
-            failed.note = "the engine did not attach";
-            return {failed};
+            return {NotMeasured("2. Frame composition + paint", "the engine did not attach")};
         }
         Pump();
 
@@ -165,14 +160,9 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
             Pump();
         }
         engine.ComposeFrame(false);  // leave a whole frame behind the measured pieces
-        const std::string baseline = Format("%.2f ms (one %dx%d DrawImage)", Median(blits) * 1000, kWidth, kHeight);
+        const std::string baseline = Format("one %dx%d DrawImage", kWidth, kHeight);
         for (std::size_t i = 0; i < std::size(parts); ++i) {
-            Row row;
-            row.figure = parts[i].figure;
-            row.measured = Format("%.2f ms", Median(times[i]) * 1000);
-            row.baseline = baseline;
-            row.ratio = MedianRatio(times[i], blits);
-            LogRuns(row.figure.c_str(), times[i], blits);
+            Row row = Compare(parts[i].figure, times[i], blits, "%.2f ms", 1000, baseline);
             row.note = parts[i].note;
             if (i == 0) {
                 row.budget = "<= 10x";

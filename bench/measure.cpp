@@ -41,12 +41,28 @@ double MedianRatio(const std::vector<double>& values, const std::vector<double>&
     return ratios.empty() ? -1 : Median(ratios);
 }
 
-void LogRuns(const char* figure, const std::vector<double>& values, const std::vector<double>& baselines) {
-    std::fprintf(stderr, "%s, runs (value / baseline):", figure);
+Row Compare(const std::string& figure, const std::vector<double>& values, const std::vector<double>& baselines,
+            const char* format, double scale, const std::string& baselineName) {
+    std::fprintf(stderr, "%s, runs (value / baseline):", figure.c_str());
     for (std::size_t i = 0; i < values.size() && i < baselines.size(); ++i) {
         std::fprintf(stderr, " %.4g/%.4g", values[i], baselines[i]);
     }
     std::fprintf(stderr, "\n");
+    Row row;
+    row.figure = figure;
+    row.measured = Format(format, Median(values) * scale);
+    row.baseline = Format(format, Median(baselines) * scale) + " (" + baselineName + ")";
+    row.ratio = MedianRatio(values, baselines);
+    return row;
+}
+
+Row NotMeasured(const std::string& figure, const std::string& why) {
+    Row row;
+    row.figure = figure;
+    row.measured = "not measured";
+    row.verdict = "error";
+    row.note = why;
+    return row;
 }
 
 }  // namespace bench

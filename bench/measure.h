@@ -38,7 +38,13 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // baseline is 0 are left out; -1 when none is left.
 double MedianRatio(const std::vector<double>& values, const std::vector<double>& baselines);
 
-// Every run's value and baseline on the error stream, to judge the spread.
-void LogRuns(const char* figure, const std::vector<double>& values, const std::vector<double>& baselines);
+// A figure against its baseline: both medians printed with `format` after
+// multiplying by `scale`, the baseline followed by its name, the ratio
+// from MedianRatio. Every run goes to the error stream, to judge the spread.
+Row Compare(const std::string& figure, const std::vector<double>& values, const std::vector<double>& baselines,
+            const char* format, double scale, const std::string& baselineName);
+
+// A figure that could not be measured, and why.
+Row NotMeasured(const std::string& figure, const std::string& why);
 
 }  // namespace bench

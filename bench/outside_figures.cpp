@@ -24,15 +24,6 @@ constexpr POINT kOnCloseButton{300, 10};
 constexpr POINT kAwayFromButtons{150, 150};
 constexpr int kTickMs = 40;
 
-Row Failed(const std::string& figure, const std::string& why) {
-    Row row;
-    row.figure = figure;
-    row.measured = "not measured";
-    row.verdict = "error";
-    row.note = why;
-    return row;
-}
-
 // Parks the pointer in a screen corner so that no run starts with it over a window.
 void ParkPointer() { SetCursorPos(0, 0); }
 
@@ -67,7 +58,7 @@ std::vector<Row> MeasureStartUpAndMemory(const Programs& programs, double& dotlo
                                dotlockNow ? title : std::wstring(kPlainWindowTitle));
             if (!child.ok()) {
                 const std::string why = (dotlockNow ? "dotlock: " : "plain program: ") + child.error();
-                return {Failed("1. Start-up to first paint", why), Failed("5. Peak working set", why)};
+                return {NotMeasured("1. Start-up to first paint", why), NotMeasured("5. Peak working set", why)};
             }
             // Let start-up work that follows the first paint finish before reading the peak.
             Sleep(500);
@@ -77,22 +68,12 @@ std::vector<Row> MeasureStartUpAndMemory(const Programs& programs, double& dotlo
     }
     dotlockPeakBytes = Median(dotlockPeak);
 
-    Row startUp;
-    startUp.figure = "1. Start-up to first paint";
-    startUp.measured = Format("%.0f ms", Median(dotlockStart) * 1000);
-    startUp.baseline = Format("%.0f ms (minimal window)", Median(plainStart) * 1000);
-    startUp.ratio = MedianRatio(dotlockStart, plainStart);
-    LogRuns(startUp.figure.c_str(), dotlockStart, plainStart);
+    Row startUp = Compare("1. Start-up to first paint", dotlockStart, plainStart, "%.0f ms", 1000, "minimal window");
     startUp.budget = "<= 1.3x";
     startUp.verdict = startUp.ratio <= 1.3 ? "within" : "over";
     startUp.note = Format("%d runs", kStartUpRuns);
 
-    Row memory;
-    memory.figure = "5. Peak working set";
-    memory.measured = Format("%.1f MiB", dotlockPeakBytes / kMiB);
-    memory.baseline = Format("%.1f MiB (minimal window)", Median(plainPeak) / kMiB);
-    memory.ratio = MedianRatio(dotlockPeak, plainPeak);
-    LogRuns(memory.figure.c_str(), dotlockPeak, plainPeak);
+    Row memory = Compare("5. Peak working set", dotlockPeak, plainPeak, "%.1f MiB", 1 / kMiB, "minimal window");
     return {startUp, memory};
 }
 
@@ -106,13 +87,17 @@ std::vector<Row> MeasureIdleAndAnimation(const Programs& programs) {
         ChildProgram plain(programs.plain, kPlainWindowTitle);
         if (!dotlock.ok() || !plain.ok()) {
             const std::string why = dotlock.ok() ? plain.error() : dotlock.error();
-            return {Failed("3. Idle CPU", why), Failed("4. Hover fade CPU", why)};
+            return {NotMeasured("3. Idle CPU", why), NotMeasured("4. Hover fade CPU", why)};
         }
         Sleep(500);  // past the start-up work
 
         // Both programs idle over the same ten seconds.
         const double t0 = Now();
         const double d0 = dotlock.CpuSeconds(), p0 = plain.CpuSeconds();
+        if (d0 < 0 || p0 < 0) {
+            const std::string why = "the running program was not found under /proc";
+            return {NotMeasured("3. Idle CPU", why), NotMeasured("4. Hover fade CPU", why)};
+        }
         startUpCpu.push_back(d0);
         Sleep(static_cast<DWORD>(kIdleSeconds * 1000));
         const double d1 = dotlock.CpuSeconds(), p1 = plain.CpuSeconds();
@@ -138,26 +123,17 @@ std::vector<Row> MeasureIdleAndAnimation(const Programs& programs) {
         idleTickCpu.push_back((d1 - d0) / (idleWall * 1000 / kTickMs));
     }
 
-    Row idle;
-    idle.figure = "3. Idle CPU (10 s)";
-    idle.measured = Format("%.3f %% of a core", Median(dotlockIdle) * 100);
-    idle.baseline = Format("%.3f %% (minimal window)", Median(plainIdle) * 100);
-    idle.ratio = MedianRatio(dotlockIdle, plainIdle);
-    LogRuns(idle.figure.c_str(), dotlockIdle, plainIdle);
+    Row idle = Compare("3. Idle CPU (10 s)", dotlockIdle, plainIdle, "%.3f %% of a core", 100, "minimal window");
     idle.budget = "< 0.5 % of a core";
     idle.verdict = Median(dotlockIdle) < 0.005 ? "within" : "over";
     // The start-up CPU, read the same way, shows the reading works at all.
-    idle.note = Format("process CPU as Wine reports it, in 10 ms steps; start-up read the same way: %.0f ms",
+    idle.note = Format("all threads of the process, from the Linux kernel (wineserver's share not included); "
+                       "start-up read the same way: %.0f ms",
                        Median(startUpCpu) * 1000);
 
-    Row fade;
-    fade.figure = "4. Hover fade CPU per tick";
-    fade.measured = Format("%.3f ms per fading tick", Median(fadeTickCpu) * 1000);
-    fade.baseline = Format("%.3f ms per idle tick", Median(idleTickCpu) * 1000);
-    fade.ratio = MedianRatio(fadeTickCpu, idleTickCpu);
-    LogRuns(fade.figure.c_str(), fadeTickCpu, idleTickCpu);
+    Row fade = Compare("4. CPU per tick of the hover fade", fadeTickCpu, idleTickCpu, "%.3f ms", 1000, "idle ticks");
     fade.note = Format("%d fades of 5 ticks a run", kFades);
-    if (fade.ratio < 0) fade.note += "; idle CPU below the clock's resolution, so no ratio";
+    if (fade.ratio < 0) fade.note += "; no idle CPU to compare with";
     return {idle, fade};
 }
 
@@ -169,13 +145,9 @@ std::vector<Row> MeasureSize(const Programs& programs) {
     };
     const double dotlockBytes = sizeOf(programs.strippedDotlock), plainBytes = sizeOf(programs.strippedPlain);
     if (dotlockBytes < 0 || plainBytes < 0) {
-        return {Failed("6. Size, stripped", "no stripped copies (bench.sh makes them)")};
+        return {NotMeasured("6. Size, stripped", "no stripped copies (bench.sh makes them)")};
     }
-    Row size;
-    size.figure = "6. Size, stripped";
-    size.measured = Format("%.0f bytes", dotlockBytes);
-    size.baseline = Format("%.0f bytes (minimal window)", plainBytes);
-    size.ratio = dotlockBytes / plainBytes;
+    Row size = Compare("6. Size, stripped", {dotlockBytes}, {plainBytes}, "%.0f bytes", 1, "minimal window");
     size.note = "one file, no runs to vary";
     return {size};
 }

@@ -101,8 +101,7 @@ double MissingNameLookupSeconds(const std::string& folder) {
 }  // namespace
 
 std::vector<Row> MeasureScale() {
-    Row row;
-    row.figure = "7. Lock + unlock, 10,000 files";
+    const std::string figure = "7. Lock + unlock, 10,000 files";
     std::string error;
     std::vector<double> big, empty, bigLookup, emptyLookup;
     if (PrepareFolders(error)) {
@@ -116,25 +115,15 @@ std::vector<Row> MeasureScale() {
     if (!error.empty()) {
         Restore(kBig);
         Restore(kEmpty);
-        row.measured = "not measured";
-        row.verdict = "error";
-        row.note = error;
-        return {row};
+        return {NotMeasured(figure, error)};
     }
-    row.measured = Format("%.2f ms", Median(big) * 1000);
-    row.baseline = Format("%.2f ms (empty folder)", Median(empty) * 1000);
-    row.ratio = MedianRatio(big, empty);
-    LogRuns(row.figure.c_str(), big, empty);
+    Row row = Compare(figure, big, empty, "%.2f ms", 1000, "empty folder");
     row.budget = "no growth (~1x)";
     row.verdict = row.ratio < 2 ? "within" : "over";
     row.note = Format("%d lock-unlock cycles a run", kCycles);
 
-    Row lookup;
-    lookup.figure = "7a. Look-up of a missing name, 10,000 files";
-    lookup.measured = Format("%.3f ms", Median(bigLookup) * 1000);
-    lookup.baseline = Format("%.3f ms (empty folder)", Median(emptyLookup) * 1000);
-    lookup.ratio = MedianRatio(bigLookup, emptyLookup);
-    LogRuns(lookup.figure.c_str(), bigLookup, emptyLookup);
+    Row lookup = Compare("7a. Look-up of a missing name, 10,000 files", bigLookup, emptyLookup, "%.3f ms", 1000,
+                         "empty folder");
     lookup.note = "GetFileAttributesA, no dotlock code involved";
     return {row, lookup};
 }

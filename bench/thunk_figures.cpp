@@ -37,16 +37,12 @@ double NanosecondsPerCall(Call call) {
 }  // namespace
 
 std::vector<Row> MeasureThunkCall() {
-    Row row;
-    row.figure = "Call through a window-procedure thunk";
+    const std::string figure = "Call through a window-procedure thunk";
     Counter counter;
     Counter* slot = &counter;
     MethodThunk thunk = MakeMethodThunk(&counter, &Operation);
     if (thunk.empty()) {
-        row.measured = "not measured";
-        row.verdict = "error";
-        row.note = "could not build the thunk";
-        return {row};
+        return {NotMeasured(figure, "could not build the thunk")};
     }
     Direct volatile direct = &Operation;
     ViaThunk volatile viaThunk = thunk.As<ViaThunk>();
@@ -55,10 +51,7 @@ std::vector<Row> MeasureThunkCall() {
         directNs.push_back(NanosecondsPerCall([&](uint32_t i) { direct(slot, i, 1, 2, 3); }));
         thunkNs.push_back(NanosecondsPerCall([&](uint32_t i) { viaThunk(i, 1, 2, 3); }));
     }
-    row.measured = Format("%.2f ns", Median(thunkNs));
-    row.baseline = Format("%.2f ns (direct call)", Median(directNs));
-    row.ratio = MedianRatio(thunkNs, directNs);
-    LogRuns(row.figure.c_str(), thunkNs, directNs);
+    Row row = Compare(figure, thunkNs, directNs, "%.2f ns", 1, "direct call");
     // Keeps the work observable, so the calls cannot be dropped.
     row.note = Format("%u calls a run%s", kCalls, counter.sum == 0xFFFFFFFFu ? " " : "");
     return {row};
