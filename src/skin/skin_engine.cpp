@@ -128,6 +128,10 @@ void SkinEngine::ApplyFrameStyle() {
     MoveWindow(window, rect.left, rect.top, w + 1, h, FALSE);
     restyling = false;
     MoveWindow(window, rect.left, rect.top, w, h, TRUE);
+    // The moves repaint only what they uncover: on a window that was already
+    // showing, the old system caption and border would stay on screen where
+    // the client area now reaches. The whole look changed, so all of it goes.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void SkinEngine::ApplyRegion() {
