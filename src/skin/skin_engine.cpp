@@ -38,10 +38,12 @@ LRESULT __stdcall SkinEngine::WindowProcEntry(SkinEngine*& self, HWND window, UI
 }
 
 void __stdcall SkinEngine::TimerEntry(SkinEngine*& self, UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
-    // The timer's own thread must not draw: hand the tick to the window's thread.
-    // A tick may still arrive after Detach; with no window it goes nowhere.
-    HWND target = self->window;
-    if (target != nullptr) {
+    // The timer's own thread must not draw: hand the tick to the window's
+    // thread. One tick waits in the queue at most, so a late timer catching
+    // up cannot flood it. A tick may still arrive after Detach; with no
+    // window it goes nowhere.
+    HWND target = self->tickTarget.load();
+    if (target != nullptr && !self->tickPending.exchange(true)) {
         PostMessageA(target, AnimationTickMessage(), 0, 0);
     }
 }
@@ -84,6 +86,7 @@ TextValue SkinEngine::Attach(HWND target, const std::optional<ByteBlock>& icon, 
 }
 
 void SkinEngine::Detach() {
+    tickTarget.store(nullptr);
     if (timerId != 0) {
         timeKillEvent(timerId);
         // A stale id could name someone else's timer later.
@@ -224,6 +227,7 @@ LRESULT SkinEngine::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 1;
     default:
         if (message == AnimationTickMessage()) {
+            tickPending.store(false);
             OnTimerTick();
             return 0;
         }

@@ -32,6 +32,9 @@ protected:
         paintCalls = 0;
     }
     void Attach(bool resizable) {
+        // The caption bar has tests of its own; without it the frame lies
+        // on the bare background.
+        engine.SetCaptionHidden(true);
         ASSERT_EQ(engine.Attach(window, std::nullopt, resizable), "");
         PumpMessages();
         ASSERT_EQ(engine.width, W);

@@ -29,7 +29,7 @@ struct AtDestroy {
 };
 
 // A top-level window with a procedure of its own that records the messages
-// the tests ask about. Destroyed with the object.
+// the tests ask about, and a small icon. Destroyed with the object.
 class TestWindow {
 public:
     // The window rectangle: the skin makes all of it client area.
