@@ -121,7 +121,11 @@ void SkinEngine::ApplyFrameStyle() {
     restyling = true;
     savedStyle = GetWindowLongA(window, GWL_STYLE);
     savedExStyle = GetWindowLongA(window, GWL_EXSTYLE);
-    SetWindowLongA(window, GWL_STYLE, resizable ? kResizableStyle : kFixedStyle);
+    // Visibility stays the window's own: a style that switched a hidden
+    // window visible would show it half made (during its creation, say),
+    // without the messages a real showing sends.
+    const LONG style = resizable ? kResizableStyle : kFixedStyle;
+    SetWindowLongA(window, GWL_STYLE, (style & ~WS_VISIBLE) | (savedStyle & WS_VISIBLE));
     SetWindowLongA(window, GWL_EXSTYLE, 0);
     // A size change makes the system recompute the frame through the new
     // window procedure; then the real size comes back with a repaint.
