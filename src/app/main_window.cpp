@@ -118,9 +118,7 @@ void SkinMainWindow(HWND window) {
     engine.Attach(window, kSkinIconBlock, false, true, true, true);
     engine.SetPlainCaption(true);
     engine.SetPaintCallback(DrawLabelsOverSkin);
-    static const gdiplus::ByteBlock background(embedded::kBackgroundJpeg,
-                                               embedded::kBackgroundJpeg + embedded::kBackgroundJpegSize);
-    skin::SetThemeBackground(background);
+    skin::SetThemeBackground(BackgroundPicture());
 }
 
 void OnMainWindowCreated(HWND window) {
@@ -175,6 +173,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace
+
+const gdiplus::ByteBlock& BackgroundPicture() {
+    static const gdiplus::ByteBlock bytes(embedded::kBackgroundJpeg,
+                                          embedded::kBackgroundJpeg + embedded::kBackgroundJpegSize);
+    return bytes;
+}
 
 POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2};
