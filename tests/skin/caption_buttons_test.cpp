@@ -172,6 +172,15 @@ TEST_F(ButtonTiles, EachKindAndStateLandsAtItsPointWithItsClip) {
         Draw({50, 5}, c.kind, c.state);
         const gdiplus::ByteBlock& sheet = c.kind == kCloseAloneKind ? CloseOnlySheetPicture() : ButtonSheetPicture();
         EXPECT_EQ(Mismatches(sheet, c.offset, 50, 5, 50 + c.dx, c.clipWidth), 0);
+        // The sheets' separator lines stay outside every clip.
+        int separator = 0;
+        for (int y = 0; y < kCanvasHeight; ++y) {
+            for (int x = 0; x < kCanvasWidth; ++x) {
+                const Argb p = canvas.BitmapGetPixel(x, y);
+                separator += Alpha(p) > 0 && ChannelDistance(p | 0xFF000000, 0xFF7F007F) < 24;
+            }
+        }
+        EXPECT_EQ(separator, 0);
     }
     // A lone close button has no disabled tile: nothing is drawn.
     Draw({50, 5}, kCloseAloneKind, kDisabledState);
