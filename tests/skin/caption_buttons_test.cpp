@@ -13,12 +13,11 @@
 namespace skin {
 namespace {
 
+using fixtures::Alpha;
 using fixtures::ChannelDistance;
 using fixtures::PumpMessages;
 using fixtures::TestWindow;
 using gdiplus::Argb;
-
-int Alpha(Argb p) { return static_cast<int>(p >> 24); }
 
 // Source-over of an opaque-or-not tile pixel at `opacity` percent onto an
 // opaque ground.

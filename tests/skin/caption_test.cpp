@@ -10,12 +10,11 @@
 namespace skin {
 namespace {
 
+using fixtures::Alpha;
 using fixtures::ChannelDistance;
 using fixtures::PumpMessages;
 using fixtures::TestWindow;
 using gdiplus::Argb;
-
-int Alpha(Argb p) { return static_cast<int>(p >> 24); }
 
 // The smallest box holding every pixel with some alpha; empty (width 0)
 // when there is none.

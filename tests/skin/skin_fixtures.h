@@ -61,4 +61,6 @@ gdiplus::ByteBlock TwoHalvesPicture(gdiplus::Argb left, gdiplus::Argb right, int
 // Largest channel difference of two ARGB values, alpha included.
 int ChannelDistance(gdiplus::Argb a, gdiplus::Argb b);
 
+inline int Alpha(gdiplus::Argb pixel) { return static_cast<int>(pixel >> 24); }
+
 }  // namespace skin::fixtures
