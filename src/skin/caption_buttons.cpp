@@ -1,8 +1,11 @@
 // Caption buttons: hit testing, pressing, drawing from the sprite sheets and
 // the hover fade.
+#include "skin/skin_engine.h"
+
+#include <mmsystem.h>
+
 #include "gdiplus/image_attributes.h"
 #include "skin/pictures.h"
-#include "skin/skin_engine.h"
 
 namespace skin {
 namespace {
@@ -36,8 +39,11 @@ SheetLayout LayoutOf(int kind) {
     }
 }
 
-// Hover fade: 20 per tick toward 0.
+// Hover fade: 20 per tick toward 0, a tick every 40 ms.
 constexpr int kFadeStep = 20;
+constexpr UINT kTickMilliseconds = 40;
+// The strip holds the three buttons and a little room below them.
+constexpr int kStripWidth = 109, kStripHeight = 27;
 
 }  // namespace
 
@@ -189,8 +195,14 @@ void SkinEngine::OnTimerTick() {
     }
 }
 
-// Not built yet: the animation timer and its button strip come with the
-// caption-button animation.
-void SkinEngine::StartAnimation() {}
+void SkinEngine::StartAnimation() {
+    // The timer's thread reads only these two, never the engine's fields.
+    tickTarget.store(window);
+    tickPending.store(false);
+    timerId = timeSetEvent(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
+                           TIME_PERIODIC);
+    buttonStrip.DisposeImage();
+    buttonStrip.CreateBitmap(kStripWidth, kStripHeight);
+}
 
 }  // namespace skin

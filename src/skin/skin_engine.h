@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -125,6 +126,10 @@ public:
     bool plainCaption = false;
     EngineCallback mouseLeaveCallback = nullptr;
     std::deque<AreaRecord> clientAreas;
+    // Shared with the timer's thread: where to post the tick, and whether
+    // one is already waiting there.
+    std::atomic<HWND> tickTarget{nullptr};
+    std::atomic<bool> tickPending{false};
 
 private:
     static LRESULT __stdcall WindowProcEntry(SkinEngine*& self, HWND window, UINT message, WPARAM wParam,
