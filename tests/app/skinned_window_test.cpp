@@ -12,6 +12,7 @@
 
 #include "app/main_window.h"
 #include "automation.h"
+#include "program_process.h"
 #include "gdiplus/bitmap.h"
 #include "skin/module.h"
 #include "skin/theme.h"
@@ -20,64 +21,29 @@ namespace dotlock {
 namespace {
 
 using namespace automation;
+using namespace testing;
 using gdiplus::Argb;
 
 constexpr int W = kMainWindowWidth, H = kMainWindowHeight;
 
-std::string TestsFolder() {
-    char path[MAX_PATH * 4];
-    std::string p(path, GetModuleFileNameA(nullptr, path, sizeof path));
-    return p.substr(0, p.rfind('\\'));
-}
-
-// Runs a program from the tests' folder (or above it) and waits for it.
-DWORD RunAndWait(std::string commandLine, DWORD timeoutMs = 20000) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        return 0xFFFF;
-    }
-    DWORD code = 0xFFFE;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
-
 // The pointer helper with a command and its numbers.
 DWORD Pointer(const char* command, std::initializer_list<int> numbers) {
     std::ostringstream line;
-    line << '"' << TestsFolder() << "\\pointer.exe\" " << command;
+    line << command;
     for (int n : numbers) line << ' ' << n;
-    return RunAndWait(line.str());
+    ProgramProcess pointer(line.str(), TestsFolder() + "\\pointer.exe");
+    const int code = pointer.ExitCode(20000);
+    return code < 0 ? 0xFFFE : static_cast<DWORD>(code);
 }
 
-// dotlock.exe without arguments, its main window shown; ended at the end
-// of the test whatever happened.
-class SkinnedProgram {
+// dotlock.exe without arguments, its main window shown and painted.
+class SkinnedProgram : public ProgramProcess {
 public:
     SkinnedProgram() {
-        const std::string tests = TestsFolder();
-        std::ostringstream line;
-        line << '"' << tests.substr(0, tests.rfind('\\')) << "\\dotlock.exe\"";
-        std::string commandLine = line.str();
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) {
-            window_ = WaitForWindow(nullptr, kMainTitle);
-            Sleep(300);  // the first paint
-        }
+        if (!started()) return;
+        window_ = WaitForWindow(nullptr, kMainTitle);
+        Sleep(300);  // the first paint
     }
-    ~SkinnedProgram() {
-        if (pi_.hProcess == nullptr) return;
-        if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi_.hProcess, 99);
-        WaitForSingleObject(pi_.hProcess, 5000);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    SkinnedProgram(const SkinnedProgram&) = delete;
-    SkinnedProgram& operator=(const SkinnedProgram&) = delete;
 
     HWND window() const { return window_; }
     RECT Rect() const {
@@ -85,16 +51,8 @@ public:
         GetWindowRect(window_, &r);
         return r;
     }
-    // The exit code once the process ends within the time, else -1.
-    int ExitCode(DWORD timeoutMs) {
-        if (WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(pi_.hProcess, &code);
-        return static_cast<int>(code);
-    }
 
 private:
-    PROCESS_INFORMATION pi_{};
     HWND window_ = nullptr;
 };
 
