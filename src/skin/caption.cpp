@@ -1,5 +1,8 @@
 // The caption bar: the window's icon and its glowing title, and the text
 // helpers behind them.
+#include <algorithm>
+#include <vector>
+
 #include "gdiplus/font.h"
 #include "gdiplus/font_family.h"
 #include "gdiplus/graphics_path.h"
@@ -51,9 +54,30 @@ TextValue WindowTitle(HWND window) {
 
 }  // namespace
 
-AreaRecord TitleRect(const AreaRecord& box, bool hasIcon) {
-    return {hasIcon ? 28 : 10, static_cast<int>(15 - box.height / 2.0), static_cast<int>(box.width * 1.06),
-            box.height};
+AreaRecord TitleRect(const AreaRecord& box, bool hasIcon, int rightLimit) {
+    AreaRecord rect{hasIcon ? 28 : 10, static_cast<int>(15 - box.height / 2.0), static_cast<int>(box.width * 1.06),
+                    box.height};
+    if (rect.x + rect.width > rightLimit) rect.width = std::max(0, rightLimit - rect.x);
+    return rect;
+}
+
+TextValue FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit) {
+    auto fits = [&](const TextValue& text) {
+        const AreaRecord rect = TitleRect(MeasureText(text, options), hasIcon);
+        return rect.x + rect.width <= rightLimit;
+    };
+    if (fits(title)) return title;
+    // Character starts, so a double-byte character is never split.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < title.size(); i += IsDBCSLeadByte(static_cast<BYTE>(title[i])) ? 2 : 1) {
+        starts.push_back(i);
+    }
+    while (!starts.empty()) {
+        const TextValue shorter = title.substr(0, starts.back()) + "...";
+        if (fits(shorter)) return shorter;
+        starts.pop_back();
+    }
+    return "...";
 }
 
 AreaRecord MeasureText(const TextValue& text, const TextOptions& options) {
@@ -177,12 +201,16 @@ void SkinEngine::BuildCaption() {
         FillGradient(g, MakeRectF(0, -1, 1, band), ToArgb(c, 80), ToArgb(c, 140), kVertical,
                      MakeRectF(0, band, w, band));
     }
-    const TextValue title = WindowTitle(window);
     // Measured as it is drawn, in bold: a box measured in the regular face
     // cuts the end off a longer bold title.
     TextOptions options;
     options.bold = true;
     options.lineAlignment = 1;  // centre
+    // A title longer than the room left of the caption buttons ends in "..."
+    // instead of running under them.
+    const int buttonsLeft = (maximizeBox || minimizeBox) ? width - 106 : width - 47;
+    const int rightLimit = showButtons && width > 0 ? buttonsLeft - 4 : INT_MAX;
+    const TextValue title = FitTitle(WindowTitle(window), options, !iconData.empty(), rightLimit);
     const AreaRecord box = MeasureText(title, options);
 
     gdiplus::Bitmap icon;
@@ -200,8 +228,8 @@ void SkinEngine::BuildCaption() {
     icon.DisposeImage();
     g.DeleteGraphics();
 
-    DrawGlowText(captionImage, TitleRect(box, !iconData.empty()), title, theme.textColour, theme.glowColour,
-                 options);
+    DrawGlowText(captionImage, TitleRect(box, !iconData.empty(), rightLimit), title, theme.textColour,
+                 theme.glowColour, options);
 }
 
 }  // namespace skin

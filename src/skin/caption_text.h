@@ -2,6 +2,8 @@
 // a contrasting colour so that it reads on any background picture.
 #pragma once
 
+#include <climits>
+
 #include "gdiplus/bitmap.h"
 #include "skin/skin_engine.h"
 #include "skin/theme.h"
@@ -30,7 +32,12 @@ void DrawGlowText(gdiplus::Bitmap& target, const AreaRecord& rect, const TextVal
 // Shrinks the image to 1 / (factor x 1.5) and stretches it back, in place.
 void SoftBlur(gdiplus::Bitmap& image, int factor);
 
-// Where the caption bar puts a title whose measured box is `box`.
-AreaRecord TitleRect(const AreaRecord& box, bool hasIcon);
+// Where the caption bar puts a title whose measured box is `box`. A title
+// that would reach past `rightLimit` (the caption buttons) is cut short there.
+AreaRecord TitleRect(const AreaRecord& box, bool hasIcon, int rightLimit = INT_MAX);
+
+// `title`, shortened by whole characters and ended with "..." until its
+// title rectangle fits left of `rightLimit`; unchanged when it fits already.
+TextValue FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit);
 
 }  // namespace skin

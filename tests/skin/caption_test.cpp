@@ -41,6 +41,7 @@ TEST(TitleRect, PlacesTheTitleBesideTheIcon) {
         {{0, 0, 60, 16}, true, {28, 7, 63, 16}},
         {{0, 0, 60, 16}, false, {10, 7, 63, 16}},
         {{0, 0, 100, 17}, true, {28, 6, 106, 17}},  // 15 - 8.5 = 6.5, truncated
+        {{0, 0, 300, 16}, true, {28, 7, 318, 16}},   // no limit given: never cut
     };
     for (const auto& c : cases) {
         AreaRecord r = TitleRect(c.box, c.icon);
@@ -49,6 +50,44 @@ TEST(TitleRect, PlacesTheTitleBesideTheIcon) {
         EXPECT_EQ(r.width, c.expected.width);
         EXPECT_EQ(r.height, c.expected.height);
     }
+}
+
+// A title wider than the room left of the caption buttons is cut at them.
+TEST(TitleRect, StopsAtTheButtons) {
+    const struct {
+        AreaRecord box;
+        int rightLimit;
+        int expectedWidth;
+    } cases[] = {
+        {{0, 0, 230, 16}, 216, 188},  // 28 + 243 would run under the buttons
+        {{0, 0, 60, 16}, 216, 63},    // fits: untouched
+        {{0, 0, 60, 16}, 20, 0},      // no room at all
+    };
+    for (const auto& c : cases) {
+        AreaRecord r = TitleRect(c.box, true, c.rightLimit);
+        EXPECT_EQ(r.x, 28);
+        EXPECT_EQ(r.width, c.expectedWidth);
+    }
+}
+
+// The long program title is shortened by whole characters and ends in "...".
+TEST(FitTitle, ShortensByWholeCharactersToTheLimit) {
+    TextOptions bold;
+    bold.bold = true;
+    const TextValue title = "Varocel文件夹加密大师byQuessel";
+    const int limit = 216;  // the 326-wide window's buttons start at 220
+    const TextValue fitted = FitTitle(title, bold, true, limit);
+    ASSERT_GE(fitted.size(), 4u);
+    EXPECT_EQ(fitted.substr(fitted.size() - 3), "...");
+    const TextValue kept = fitted.substr(0, fitted.size() - 3);
+    EXPECT_EQ(title.compare(0, kept.size(), kept), 0);
+    // Whole characters only: the kept part never ends in a lead byte.
+    std::size_t i = 0;
+    while (i < kept.size()) i += IsDBCSLeadByte(static_cast<BYTE>(kept[i])) ? 2 : 1;
+    EXPECT_EQ(i, kept.size());
+    const AreaRecord rect = TitleRect(MeasureText(fitted, bold), true);
+    EXPECT_LE(rect.x + rect.width, limit);
+    EXPECT_EQ(FitTitle("dotlock", bold, true, limit), "dotlock");  // fits: untouched
 }
 
 TEST(MeasureText, SizesBelowTenCountAsTwelve) {
