@@ -16,6 +16,7 @@
 
 #include "gdiplus/bitmap.h"
 #include "gdiplus/graphics.h"
+#include "skin/caption_logic.h"
 #include "skin/thunk.h"
 #include "skin/theme.h"
 
@@ -33,12 +34,8 @@ struct AreaRecord {
 };
 
 // Strictly inside: the edges themselves are outside.
-constexpr bool StrictlyInside(int px, int py, int x, int y, int width, int height) {
-    return x < px && px < x + width && y < py && py < y + height;
-}
 
 // Caption buttons: hotButton values (fade index is one less).
-enum CaptionButton { kNoButton = 0, kCloseButton = 1, kMaximizeButton = 2, kMinimizeButton = 3 };
 // Button kinds (sprite tiles) and visual states of DrawCaptionButton.
 enum ButtonKind { kMinimizeKind = 30, kCloseKind = 48, kMaximizeKind = 29, kRestoreKind = 31, kCloseAloneKind = 12345 };
 enum ButtonState { kNormalState = 1, kHoverState = 2, kPressedState = 3, kDisabledState = 4 };
