@@ -20,6 +20,17 @@ show_disk() {
 }
 shot() { xwd -root -silent | convert xwd:- "$SHOTS/$1"; echo "   screenshot: build/screenshots/$1"; }
 automate() { wine "$AUTOMATE" "$@"; }
+pointer() { wine "$BUILD/tests/pointer.exe" "$@"; }
+# A screenshot cut to the main window (plus a margin of 10), with the
+# whole screen beside it.
+window_shot() {
+    local left top width height
+    read -r left top width height < <(pointer rect | tr -d '\r')
+    xwd -root -silent | convert xwd:- "$SHOTS/$1-screen.png"
+    convert "$SHOTS/$1-screen.png" -crop "$((width + 20))x$((height + 20))+$((left - 10))+$((top - 10))" +repage \
+        "$SHOTS/$1.png"
+    echo "   screenshot: build/screenshots/$1.png (whole screen: $1-screen.png)"
+}
 
 rm -rf "$DRIVE_C/dotlock-demo"
 mkdir -p "$SAMPLE_UNIX"
@@ -43,7 +54,12 @@ step "message box:"
 automate message
 automate wait-main
 sleep 1
-shot main-window.png
+step "the skinned main window"
+window_shot main-window
+step "the mouse comes in from the left and rests on the close button"
+pointer hover 302 10
+sleep 0.5
+window_shot main-window-close-hovered
 automate close-main
 wait "$program" || true
 step "after locking"

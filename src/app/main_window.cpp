@@ -9,6 +9,16 @@
 #include "app/folder_lock.h"
 #include "app/folder_verb.h"
 #include "app/resources.h"
+#include "gdiplus/graphics.h"
+#include "skin/caption_text.h"
+#include "skin/module.h"
+#include "skin/skin_engine.h"
+
+// Generated at build time from assets/background.jpg.
+namespace embedded {
+extern const unsigned char kBackgroundJpeg[];
+extern const std::size_t kBackgroundJpegSize;
+}  // namespace embedded
 
 namespace dotlock {
 namespace {
@@ -46,7 +56,77 @@ void DrawLabel(HDC dc, const Label& label, const std::string& text) {
     SelectObject(dc, old);
 }
 
+// The block that tells the engine to show the window's own small icon.
+const gdiplus::ByteBlock kSkinIconBlock{0x00};
+
+// The three labels as the skin shows them: glowing text in the theme's
+// colours, drawn once into a layer of their own and laid over the picture
+// at every composition. The layer is redrawn only when the colours change.
+struct LabelLayer {
+    gdiplus::Bitmap image;
+    skin::Colour textColour = 0, glowColour = 0;
+    bool drawn = false;
+};
+LabelLayer g_labels;
+
+void DrawLabelLayer(skin::Colour textColour, skin::Colour glowColour) {
+    g_labels.image.DisposeImage();
+    g_labels.image.CreateBitmap(kMainWindowWidth, kMainWindowHeight);
+    const struct {
+        const Label& label;
+        std::string text;
+    } labels[] = {
+        {kHintLabel, kDropHintText},
+        {kCreditLabel, std::string(kCreditPrefix) + kCreditAccountNumber},
+        {kMakerLabel, std::string(kMakerPrefix) + kMakerAddressShown},
+    };
+    for (const auto& l : labels) {
+        skin::TextOptions options;
+        options.size = l.label.hintFont ? 12 : 10;
+        options.lineLimit = true;  // wrap inside the label, as the plain window does
+        // A line break is LF alone here: some GDI+ builds draw the CR as a box.
+        std::string text = l.text;
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+            text.erase(at, 1);
+        }
+        skin::DrawGlowText(g_labels.image, {l.label.x, l.label.y, l.label.width, l.label.height}, text,
+                           textColour, glowColour, options);
+    }
+    g_labels.textColour = textColour;
+    g_labels.glowColour = glowColour;
+    g_labels.drawn = true;
+}
+
+// The engine's paint callback: the back buffer's drawing context comes first.
+void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::uintptr_t, std::uintptr_t,
+                                  std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t,
+                                  std::uintptr_t) {
+    const skin::Theme& theme = skin::CurrentTheme();
+    if (!g_labels.drawn || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {
+        DrawLabelLayer(theme.textColour, theme.glowColour);
+    }
+    // The context belongs to the engine: borrowed for one draw, never deleted.
+    gdiplus::Graphics backBuffer;
+    backBuffer.SetHandle(reinterpret_cast<void*>(graphics));
+    backBuffer.DrawImage(g_labels.image, 0, 0);
+    backBuffer.SetHandle(nullptr);
+}
+
+void SkinMainWindow(HWND window) {
+    skin::SkinEngine& engine = skin::TheSkinEngine();
+    // A failed attach leaves the plain window usable; its reason is not shown.
+    engine.Attach(window, kSkinIconBlock, false, true, true, true);
+    engine.SetPlainCaption(true);
+    engine.SetPaintCallback(DrawLabelsOverSkin);
+    skin::SetThemeBackground(BackgroundPicture());
+}
+
 void OnMainWindowCreated(HWND window) {
+    // The caption bar shows the window's small icon, which only an explicit
+    // WM_SETICON gives a window.
+    SendMessageA(window, WM_SETICON, ICON_SMALL,
+                 GetClassLongPtrA(window, GCLP_HICONSM));
+    SkinMainWindow(window);
     g_dropTarget = RegisterFileDropTarget(window, [window](const std::string& text) {
         PostMessageA(window, kHandleDropMessage, 0,
                      reinterpret_cast<LPARAM>(new std::string(text)));
@@ -94,6 +174,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
+const gdiplus::ByteBlock& BackgroundPicture() {
+    static const gdiplus::ByteBlock bytes(embedded::kBackgroundJpeg,
+                                          embedded::kBackgroundJpeg + embedded::kBackgroundJpegSize);
+    return bytes;
+}
+
 POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2};
 }
@@ -125,14 +211,11 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
     const POINT origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                        kMainWindowWidth, kMainWindowHeight);
-    // The labels are laid out for a 326 x 257 drawing area; the system frame
-    // goes around it.
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, kMainWindowWidth, kMainWindowHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    // The skin makes the whole 326 x 257 window its drawing area: the labels
+    // are laid out for that.
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, style, origin.x, origin.y,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                                  instance, nullptr);
+                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
     if (window) {
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);

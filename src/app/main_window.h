@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "gdiplus/conversions.h"
+
 namespace dotlock {
 
 inline constexpr char kMainWindowTitle[] = "Varocel文件夹加密大师byQuessel";
@@ -27,6 +29,9 @@ POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height);
 // Creates and shows the window; its creation handler may lock or unlock a
 // command-line folder before this returns.
 HWND CreateMainWindow(HINSTANCE instance);
+
+// The picture the skin's theme is made from: a JPEG, 354 x 269.
+const gdiplus::ByteBlock& BackgroundPicture();
 
 // Draws the three transparent labels (no fill of their own) at their form places.
 void DrawMainWindowLabels(HDC dc);

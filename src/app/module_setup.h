@@ -5,8 +5,9 @@
 
 namespace dotlock {
 
-// In order: module state, exit clean-up registration, the "MyWindow" class,
-// the theme start-up, the memory drawing surface.
+// In order: module state (the skin's theme and engine, the auxiliary
+// facilities' tables and brushes), exit clean-up registration, the
+// "MyWindow" class, the theme start-up, the memory drawing surface.
 void RunModuleSetUp();
 
 }  // namespace dotlock

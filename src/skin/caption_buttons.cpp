@@ -1,24 +1,17 @@
 // Caption buttons: hit testing, pressing, drawing from the sprite sheets and
 // the hover fade.
+#include "skin/skin_engine.h"
+
+#include <mmsystem.h>
+
 #include "gdiplus/image_attributes.h"
 #include "skin/pictures.h"
-#include "skin/skin_engine.h"
 
 namespace skin {
 namespace {
 
-struct ButtonRect {
-    int x, width;
-};
-constexpr int kButtonHeight = 22;
-// Left edge (from the window's right edge) and width of each button, by
-// hotButton number.
-constexpr ButtonRect kButtonRects[] = {{0, 0}, {48, 48}, {77, 29}, {107, 30}};
-
-bool OnButton(int button, int x, int y, int width) {
-    const ButtonRect& r = kButtonRects[button];
-    return StrictlyInside(x, y, width - r.x, 0, r.width, kButtonHeight);
-}
+static_assert(kHitClient == HTCLIENT && kHitCaption == HTCAPTION && kHitLeft == HTLEFT &&
+              kHitTopLeft == HTTOPLEFT && kHitBottomRight == HTBOTTOMRIGHT && kHitBottom == HTBOTTOM);
 
 struct SheetLayout {
     int clipWidth[5];  // by state 1..4 (index 0 unused)
@@ -36,8 +29,10 @@ SheetLayout LayoutOf(int kind) {
     }
 }
 
-// Hover fade: 20 per tick toward 0.
-constexpr int kFadeStep = 20;
+// A hover fade takes a step every 40 ms.
+constexpr UINT kTickMilliseconds = 40;
+// The strip holds the three buttons and a little room below them.
+constexpr int kStripWidth = 109, kStripHeight = 27;
 
 }  // namespace
 
@@ -67,12 +62,9 @@ int SkinEngine::HitTest(int x, int y, bool isClient) {
         x -= rect.left;
         y -= rect.top;
     }
-    const bool enabled[] = {false, true, maximizeBox, minimizeBox};
-    for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton}) {
-        if (enabled[button] && OnButton(button, x, y, width)) {
-            MakeHot(button);
-            return HTCLIENT;
-        }
+    if (const int button = ButtonUnder(x, y, width, maximizeBox, minimizeBox); button != kNoButton) {
+        MakeHot(button);
+        return HTCLIENT;
     }
     for (const AreaRecord& area : clientAreas) {
         if (StrictlyInside(x, y, area.x, area.y, area.width, area.height)) {
@@ -83,27 +75,12 @@ int SkinEngine::HitTest(int x, int y, bool isClient) {
     if (!resizable) {
         return HTCAPTION;
     }
-    const int w = width, h = height;
-    const struct {
-        int x, y, width, height, code;
-    } zones[] = {
-        {0, 0, 8, 8, HTTOPLEFT},          {w - 8, 0, 8, 8, HTTOPRIGHT},
-        {0, h - 8, 8, 8, HTBOTTOMLEFT},   {w - 8, h - 8, 8, 8, HTBOTTOMRIGHT},
-        {0, 8, 8, h - 16, HTLEFT},        {w - 8, 8, 8, h - 16, HTRIGHT},
-        {8, 0, w - 16, 8, HTTOP},         {8, h - 8, w - 16, 8, HTBOTTOM},
-        {w - 18, h - 18, 12, 12, HTBOTTOMRIGHT},  // the size grip
-    };
-    for (const auto& zone : zones) {
-        if (StrictlyInside(x, y, zone.x, zone.y, zone.width, zone.height)) {
-            return zone.code;
-        }
-    }
-    return HTCAPTION;
+    return FrameZone(x, y, width, height);
 }
 
 int SkinEngine::PressButtonAt(int x, int y) {
     for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton}) {
-        if (OnButton(button, x, y, width)) {
+        if (OverButton(button, x, y, width)) {
             // A press with no hot button (a client area over a disabled
             // button) leaves the fades alone.
             if (hotButton != kNoButton) {
@@ -172,14 +149,9 @@ void SkinEngine::OnTimerTick() {
         if (value == 0) {
             continue;
         }
-        int opacity;
-        if (value > 0) {
-            value = value - kFadeStep < 0 ? 0 : value - kFadeStep;
-            opacity = 100 - value;
-        } else {
-            value = value + kFadeStep > 0 ? 0 : value + kFadeStep;
-            opacity = -value;
-        }
+        const FadeStep step = NextFade(value);
+        value = step.fade;
+        const int opacity = step.opacity;
         gdiplus::Point point{sw - lefts[i], 0};
         DrawCaptionButton(g, point, kinds[i], buttonPressed ? kPressedState : kHoverState, opacity);
     }
@@ -189,8 +161,14 @@ void SkinEngine::OnTimerTick() {
     }
 }
 
-// Not built yet: the animation timer and its button strip come with the
-// caption-button animation.
-void SkinEngine::StartAnimation() {}
+void SkinEngine::StartAnimation() {
+    // The timer's thread reads only these two, never the engine's fields.
+    tickTarget.store(window);
+    tickPending.store(false);
+    timerId = timeSetEvent(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
+                           TIME_PERIODIC);
+    buttonStrip.DisposeImage();
+    buttonStrip.CreateBitmap(kStripWidth, kStripHeight);
+}
 
 }  // namespace skin

@@ -38,10 +38,12 @@ LRESULT __stdcall SkinEngine::WindowProcEntry(SkinEngine*& self, HWND window, UI
 }
 
 void __stdcall SkinEngine::TimerEntry(SkinEngine*& self, UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
-    // The timer's own thread must not draw: hand the tick to the window's thread.
-    // A tick may still arrive after Detach; with no window it goes nowhere.
-    HWND target = self->window;
-    if (target != nullptr) {
+    // The timer's own thread must not draw: hand the tick to the window's
+    // thread. One tick waits in the queue at most, so a late timer catching
+    // up cannot flood it. A tick may still arrive after Detach; with no
+    // window it goes nowhere.
+    HWND target = self->tickTarget.load();
+    if (target != nullptr && !self->tickPending.exchange(true)) {
         PostMessageA(target, AnimationTickMessage(), 0, 0);
     }
 }
@@ -84,6 +86,7 @@ TextValue SkinEngine::Attach(HWND target, const std::optional<ByteBlock>& icon, 
 }
 
 void SkinEngine::Detach() {
+    tickTarget.store(nullptr);
     if (timerId != 0) {
         timeKillEvent(timerId);
         // A stale id could name someone else's timer later.
@@ -118,7 +121,11 @@ void SkinEngine::ApplyFrameStyle() {
     restyling = true;
     savedStyle = GetWindowLongA(window, GWL_STYLE);
     savedExStyle = GetWindowLongA(window, GWL_EXSTYLE);
-    SetWindowLongA(window, GWL_STYLE, resizable ? kResizableStyle : kFixedStyle);
+    // Visibility stays the window's own: a style that switched a hidden
+    // window visible would show it half made (during its creation, say),
+    // without the messages a real showing sends.
+    const LONG style = resizable ? kResizableStyle : kFixedStyle;
+    SetWindowLongA(window, GWL_STYLE, (style & ~WS_VISIBLE) | (savedStyle & WS_VISIBLE));
     SetWindowLongA(window, GWL_EXSTYLE, 0);
     // A size change makes the system recompute the frame through the new
     // window procedure; then the real size comes back with a repaint.
@@ -128,6 +135,10 @@ void SkinEngine::ApplyFrameStyle() {
     MoveWindow(window, rect.left, rect.top, w + 1, h, FALSE);
     restyling = false;
     MoveWindow(window, rect.left, rect.top, w, h, TRUE);
+    // The moves repaint only what they uncover: on a window that was already
+    // showing, the old system caption and border would stay on screen where
+    // the client area now reaches. The whole look changed, so all of it goes.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void SkinEngine::ApplyRegion() {
@@ -220,6 +231,7 @@ LRESULT SkinEngine::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 1;
     default:
         if (message == AnimationTickMessage()) {
+            tickPending.store(false);
             OnTimerTick();
             return 0;
         }

@@ -9,12 +9,14 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <optional>
 
 #include "gdiplus/bitmap.h"
 #include "gdiplus/graphics.h"
+#include "skin/caption_logic.h"
 #include "skin/thunk.h"
 #include "skin/theme.h"
 
@@ -32,12 +34,8 @@ struct AreaRecord {
 };
 
 // Strictly inside: the edges themselves are outside.
-constexpr bool StrictlyInside(int px, int py, int x, int y, int width, int height) {
-    return x < px && px < x + width && y < py && py < y + height;
-}
 
 // Caption buttons: hotButton values (fade index is one less).
-enum CaptionButton { kNoButton = 0, kCloseButton = 1, kMaximizeButton = 2, kMinimizeButton = 3 };
 // Button kinds (sprite tiles) and visual states of DrawCaptionButton.
 enum ButtonKind { kMinimizeKind = 30, kCloseKind = 48, kMaximizeKind = 29, kRestoreKind = 31, kCloseAloneKind = 12345 };
 enum ButtonState { kNormalState = 1, kHoverState = 2, kPressedState = 3, kDisabledState = 4 };
@@ -125,6 +123,10 @@ public:
     bool plainCaption = false;
     EngineCallback mouseLeaveCallback = nullptr;
     std::deque<AreaRecord> clientAreas;
+    // Shared with the timer's thread: where to post the tick, and whether
+    // one is already waiting there.
+    std::atomic<HWND> tickTarget{nullptr};
+    std::atomic<bool> tickPending{false};
 
 private:
     static LRESULT __stdcall WindowProcEntry(SkinEngine*& self, HWND window, UINT message, WPARAM wParam,

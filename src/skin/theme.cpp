@@ -11,7 +11,6 @@ namespace {
 
 // GDI+ mode numbers used here.
 constexpr int kInterpolationHighQualityBicubic = 7;
-enum GradientMode { kHorizontal = 0, kVertical = 1, kForwardDiagonal = 2, kBackwardDiagonal = 3 };
 // Width of the faded right and bottom edges of the picture background.
 constexpr float kFade = 50;
 
@@ -28,6 +27,8 @@ ScreenSize RecreateBackground(Theme& theme) {
     return screen;
 }
 
+}  // namespace
+
 void FillGradient(gdiplus::Graphics& graphics, const gdiplus::RectF& brushRect, gdiplus::Argb from,
                   gdiplus::Argb to, int mode, const gdiplus::RectF& fill) {
     gdiplus::LinearGradientBrush brush;
@@ -35,8 +36,6 @@ void FillGradient(gdiplus::Graphics& graphics, const gdiplus::RectF& brushRect, 
     graphics.FillRectangle(brush, fill.x, fill.y, fill.width, fill.height);
     brush.DeleteBrush();
 }
-
-}  // namespace
 
 void SetScreenSizeSource(ScreenSizeSource source) {
     screenSizeSource = source != nullptr ? source : SystemScreenSize;

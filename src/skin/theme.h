@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gdiplus/bitmap.h"
+#include "gdiplus/graphics.h"
 #include "gdiplus/records.h"
 #include "skin/colour.h"
 
@@ -47,6 +48,14 @@ struct ScreenSize {
 using ScreenSizeSource = ScreenSize (*)();
 void SetScreenSizeSource(ScreenSizeSource source);
 ScreenSize CurrentScreenSize();
+
+// GDI+ linear gradient modes.
+enum GradientMode { kHorizontal = 0, kVertical = 1, kForwardDiagonal = 2, kBackwardDiagonal = 3 };
+
+// Fills `fill` with a gradient brush laid on `brushRect` (the brush repeats
+// outside it); the brush is gone afterwards.
+void FillGradient(gdiplus::Graphics& graphics, const gdiplus::RectF& brushRect, gdiplus::Argb from,
+                  gdiplus::Argb to, int mode, const gdiplus::RectF& fill);
 
 inline gdiplus::RectF MakeRectF(float x, float y, float width, float height) { return {x, y, width, height}; }
 

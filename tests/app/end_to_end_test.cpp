@@ -6,6 +6,7 @@
 
 #include "app/folder_verb.h"
 #include "automation.h"
+#include "program_process.h"
 #include "scratch_folders.h"
 
 namespace dotlock {
@@ -13,66 +14,15 @@ namespace {
 
 using namespace automation;
 using testing::ExistsExact;
+using testing::ProgramPath;
+using testing::ProgramProcess;
+using testing::Quoted;
+using testing::TestsFolder;
 using testing::FilesExact;
 using testing::MakeFolder;
 using testing::ReadExact;
 using testing::ScratchRoot;
 using testing::Wide;
-
-std::string TestDirectory() {
-    char path[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string p(path, n);
-    return p.substr(0, p.rfind('\\'));
-}
-
-// dotlock.exe sits one folder above the tests.
-std::string ProgramPath() {
-    const std::string tests = TestDirectory();
-    return tests.substr(0, tests.rfind('\\')) + "\\dotlock.exe";
-}
-
-std::string Quoted(const std::string& text) {
-    std::string quoted(1, '"');
-    quoted.append(text).append(1, '"');
-    return quoted;
-}
-
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& arguments) {
-        std::string commandLine = Quoted(ProgramPath());
-        if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &si, &pi_) != 0;
-    }
-    ~RunningProgram() {
-        if (!started_) return;
-        if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi_.hProcess, 99);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    bool started() const { return started_; }
-    // Closes the main window as a user would; the exit code, or -1 on a hang.
-    int CloseMainWindow() {
-        HWND main = WaitForWindow(nullptr, kMainTitle);
-        if (!main) return -2;
-        PostMessageW(main, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi_.hProcess, 15000) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(pi_.hProcess, &code);
-        return static_cast<int>(code);
-    }
-
-private:
-    PROCESS_INFORMATION pi_{};
-    bool started_ = false;
-};
 
 std::string VerbValue() {
     HKEY key;
@@ -103,7 +53,7 @@ protected:
 
 TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     {   // Lock
-        RunningProgram program(Quoted(plain));
+        ProgramProcess program(Quoted(plain));
         ASSERT_TRUE(program.started());
         const PasswordBox first = FindPasswordBox(L"输入密码");
         ASSERT_TRUE(first.dialog);
@@ -127,7 +77,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
 
     {   // Wrong password
         DeleteVerb();
-        RunningProgram program(Quoted(dotted));
+        ProgramProcess program(Quoted(dotted));
         const PasswordBox box = FindPasswordBox(L"录入密码");
         ASSERT_TRUE(box.dialog);
         EXPECT_EQ(ToAnsi(box.prompt), "请输入\"" + plain + "\"文件夹的密码");
@@ -139,7 +89,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     EXPECT_TRUE(ExistsExact(dotted));
 
     {   // Cancel: no message at all, straight to the main window
-        RunningProgram program(Quoted(dotted));
+        ProgramProcess program(Quoted(dotted));
         Answer(FindPasswordBox(L"录入密码"), L"", false);
         EXPECT_TRUE(WaitForWindow(nullptr, kMainTitle));
         EXPECT_FALSE(FindWindowW(kDialogClass, kMessageTitle));
@@ -148,7 +98,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
     EXPECT_TRUE(ExistsExact(dotted));
 
     {   // Unlock
-        RunningProgram program(Quoted(dotted));
+        ProgramProcess program(Quoted(dotted));
         Answer(FindPasswordBox(L"录入密码"), L"开门abc");
         EXPECT_EQ(ToAnsi(DismissMessage()), "恭喜！解密成功");
         EXPECT_EQ(program.CloseMainWindow(), 0);
@@ -158,7 +108,7 @@ TEST_F(EndToEnd, LockWrongPasswordCancelThenUnlock) {
 }
 
 TEST_F(EndToEnd, PlainStartShowsNoPromptAndWritesTheVerb) {
-    RunningProgram program("");
+    ProgramProcess program("");
     HWND main = WaitForWindow(nullptr, kMainTitle);
     ASSERT_TRUE(main);
     EXPECT_FALSE(FindWindowW(kDialogClass, L"输入密码"));
@@ -176,7 +126,7 @@ TEST_F(EndToEnd, PlainStartShowsNoPromptAndWritesTheVerb) {
 TEST_F(EndToEnd, DriveRootOrEmptyArgumentDoesNothing) {
     for (const char* args : {"C:\\", "\"\"", "abc"}) {
         SCOPED_TRACE(args);
-        RunningProgram program(args);
+        ProgramProcess program(args);
         ASSERT_TRUE(WaitForWindow(nullptr, kMainTitle));
         EXPECT_FALSE(FindWindowW(kDialogClass, L"输入密码"));
         EXPECT_EQ(program.CloseMainWindow(), 0);
@@ -194,14 +144,14 @@ TEST_F(EndToEnd, ClosingOpensTheMakersPageOnce) {
     DWORD savedSize = sizeof saved;
     const bool hadValue = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved),
                                            &savedSize) == ERROR_SUCCESS;
-    const std::string recorder = Quoted(TestDirectory() + "\\record_open.exe") + " \"%1\"";
+    const std::string recorder = Quoted(TestsFolder() + "\\record_open.exe") + " \"%1\"";
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(recorder.c_str()),
                    static_cast<DWORD>(recorder.size() + 1));
     const std::string log = "C:\\dotlock-test\\opened.txt";
     DeleteFileA(log.c_str());
 
     {
-        RunningProgram program("");
+        ProgramProcess program("");
         EXPECT_EQ(program.CloseMainWindow(), 0);
     }
     std::string opened;

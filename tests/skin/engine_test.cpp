@@ -105,6 +105,28 @@ TEST(Attach, WholeWindowIsClientAreaWithRoundedRegion) {
     }
 }
 
+// The frame styles, with the window's own visibility kept: a hidden window
+// (one still being created, say) is not shown by attaching.
+TEST(Attach, FrameStyleKeepsTheWindowsVisibility) {
+    const struct {
+        bool visible, resizable;
+        LONG style;
+    } cases[] = {
+        {true, false, 0x16CA0000}, {true, true, 0x16CF0000}, {false, false, 0x06CA0000}, {false, true, 0x06CF0000},
+    };
+    for (const auto& c : cases) {
+        TestWindow window;
+        if (!c.visible) {
+            ShowWindow(window, SW_HIDE);
+        }
+        SkinEngine engine;
+        ASSERT_EQ(engine.Attach(window, std::nullopt, c.resizable), "");
+        PumpMessages();
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE), c.style) << c.visible << c.resizable;
+        EXPECT_EQ(IsWindowVisible(window) != FALSE, c.visible);
+    }
+}
+
 TEST(Attach, SkinnedWindowJoinsTheThemeList) {
     TestWindow window;
     SkinEngine engine;

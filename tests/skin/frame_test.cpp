@@ -32,6 +32,9 @@ protected:
         paintCalls = 0;
     }
     void Attach(bool resizable) {
+        // The caption bar has tests of its own; without it the frame lies
+        // on the bare background.
+        engine.SetCaptionHidden(true);
         ASSERT_EQ(engine.Attach(window, std::nullopt, resizable), "");
         PumpMessages();
         ASSERT_EQ(engine.width, W);
@@ -156,6 +159,32 @@ TEST_F(Composition, ScreenShowsTheFrame) {
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(top, RGB(0x43, 0x60, 0x90));
     EXPECT_EQ(inside, RGB(0xFF, 0xFF, 0xFF));
+}
+
+// Attaching to a window that is already showing its system caption: once
+// the messages are handled, the screen shows the composed frame everywhere,
+// with nothing of the old caption or border left where the client area now
+// reaches, and no repaint asked for by the test.
+TEST_F(Composition, NoStaleSystemCaptionAfterAttachingToAShowingWindow) {
+    ASSERT_TRUE(IsWindowVisible(window));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Attach(false);
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    int wrong = 0;
+    for (int y = 0; y < 30; y += 3) {
+        for (int x = 8; x < W - 120; x += 7) {
+            COLORREF shown = GetPixel(screen, r.left + x, r.top + y);
+            gdiplus::Argb composed = Pixel(x, y);
+            COLORREF expected = RGB((composed >> 16) & 0xFF, (composed >> 8) & 0xFF, composed & 0xFF);
+            if (fixtures::ChannelDistance(shown, expected) > 8 && ++wrong <= 3) {
+                ADD_FAILURE() << "at " << x << "," << y << " the screen shows " << std::hex << shown
+                              << " instead of " << expected;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ TestWindow::TestWindow(int width, int height, int x, int y) {
     RegisterOnce();
     window_ = CreateWindowExA(0, kClassName, "skin test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // The caption bar shows the window's own small icon; without one it
+    // would stop at a message box.
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_APPLICATION)));
     PumpMessages();
 }
 

@@ -29,7 +29,7 @@ struct AtDestroy {
 };
 
 // A top-level window with a procedure of its own that records the messages
-// the tests ask about. Destroyed with the object.
+// the tests ask about, and a small icon. Destroyed with the object.
 class TestWindow {
 public:
     // The window rectangle: the skin makes all of it client area.
@@ -60,5 +60,7 @@ gdiplus::ByteBlock TwoHalvesPicture(gdiplus::Argb left, gdiplus::Argb right, int
 
 // Largest channel difference of two ARGB values, alpha included.
 int ChannelDistance(gdiplus::Argb a, gdiplus::Argb b);
+
+inline int Alpha(gdiplus::Argb pixel) { return static_cast<int>(pixel >> 24); }
 
 }  // namespace skin::fixtures
