@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine and prints one table of figures
 # (also kept in build/bench/table.md). Not part of ./test.sh.
-# Arguments pick figures: startup composition idle size scale thunk.
+# Arguments pick figures: startup composition idle size scale thunk; "steps"
+# alone times the skinned start-up's steps once in a fresh process.
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 

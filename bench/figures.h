@@ -23,6 +23,9 @@ std::vector<Row> MeasureStartUpAndMemory(const Programs& programs, double& dotlo
 std::vector<Row> MeasureIdleAndAnimation(const Programs& programs);
 std::vector<Row> MeasureSize(const Programs& programs);
 
+// In-process, cold: each step of the skinned start-up once, to see where
+// start-up time goes. Must be the first thing the process does.
+std::vector<Row> MeasureStartUpSteps();
 // In-process: frame composition against one blit, and the bytes of the
 // back buffer and the theme background at this screen size.
 std::vector<Row> MeasureComposition(double dotlockPeakBytes);
