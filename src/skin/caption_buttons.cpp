@@ -45,6 +45,7 @@ void SkinEngine::MakeHot(int button) {
     }
     buttonFade[button - 1] = 100;
     hotButton = button;
+    EnsureTicking();
 }
 
 void SkinEngine::ReleaseHot() {
@@ -53,6 +54,7 @@ void SkinEngine::ReleaseHot() {
     }
     hotButton = kNoButton;
     buttonPressed = false;
+    EnsureTicking();
 }
 
 int SkinEngine::HitTest(int x, int y, bool isClient) {
@@ -85,6 +87,7 @@ int SkinEngine::PressButtonAt(int x, int y) {
             // button) leaves the fades alone.
             if (hotButton != kNoButton) {
                 buttonFade[hotButton - 1] = 100;
+                EnsureTicking();
             }
             return 0;
         }
@@ -109,8 +112,7 @@ void SkinEngine::DrawCaptionButton(gdiplus::Graphics& graphics, gdiplus::Point& 
     attributes.CreateImageAttributes();
     attributes.SetImageAttributesColorMatrix(matrix);
 
-    gdiplus::Image sheet;
-    sheet.LoadImageFromBytes(kind == kCloseAloneKind ? CloseOnlySheetPicture() : ButtonSheetPicture());
+    gdiplus::Image& sheet = Picture(kind == kCloseAloneKind ? kCloseOnlySheetPicture : kButtonSheetPicture);
     float sw = static_cast<float>(sheet.GetImageWidth()), sh = static_cast<float>(sheet.GetImageHeight());
 
     SheetLayout layout = LayoutOf(kind);
@@ -126,7 +128,6 @@ void SkinEngine::DrawCaptionButton(gdiplus::Graphics& graphics, gdiplus::Point& 
         }
         graphics.ResetClip();
     }
-    sheet.DisposeImage();
     attributes.DisposeImageAttributes();
 }
 
@@ -157,7 +158,12 @@ void SkinEngine::OnTimerTick() {
     }
     g.DeleteGraphics();
     if (window != nullptr) {
-        CopyToWindow(buttonStrip, static_cast<float>(width - sw));
+        CopyToWindow(buttonStrip, static_cast<float>(width - sw), sw, sh);
+    }
+    if (buttonFade == std::array<int, 3>{0, 0, 0} && timerId != 0) {
+        // Every fade is done: the timer rests until the next one.
+        timeKillEvent(timerId);
+        timerId = 0;
     }
 }
 
@@ -165,10 +171,18 @@ void SkinEngine::StartAnimation() {
     // The timer's thread reads only these two, never the engine's fields.
     tickTarget.store(window);
     tickPending.store(false);
-    timerId = timeSetEvent(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
-                           TIME_PERIODIC);
     buttonStrip.DisposeImage();
     buttonStrip.CreateBitmap(kStripWidth, kStripHeight);
+    EnsureTicking();
+}
+
+void SkinEngine::EnsureTicking() {
+    if (timerId != 0 || tickTarget.load() == nullptr || buttonFade == std::array<int, 3>{0, 0, 0}) {
+        return;
+    }
+    tickPending.store(false);
+    timerId = timeSetEvent(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
+                           TIME_PERIODIC);
 }
 
 }  // namespace skin

@@ -45,11 +45,9 @@ void SkinEngine::ComposeFrame(bool release, int) {
         DrawRestingButtons();
     }
     if (resizable) {
-        gdiplus::Bitmap grip;
-        grip.CreateBitmapFromBytes(SizeGripPicture());
+        gdiplus::Bitmap& grip = Picture(kSizeGripPicture);
         float gw = static_cast<float>(grip.GetImageWidth()), gh = static_cast<float>(grip.GetImageHeight());
         backGraphics.DrawImageScaled(grip, w - gw - 6, h - gh - 6, gw, gh);
-        grip.DisposeImage();
     }
 }
 
@@ -57,8 +55,7 @@ void SkinEngine::ComposeFrame(bool release, int) {
 // edges stretched from one column or row. The clips stop short of the
 // template's magenta guide lines.
 void SkinEngine::DrawFramePieces() {
-    gdiplus::Bitmap t;
-    t.CreateBitmapFromBytes(FrameTemplatePicture());
+    gdiplus::Bitmap& t = Picture(kFrameTemplatePicture);
     float tw = static_cast<float>(t.GetImageWidth()), th = static_cast<float>(t.GetImageHeight());
     float w = static_cast<float>(width), h = static_cast<float>(height);
     gdiplus::Graphics& g = backGraphics;
@@ -80,7 +77,16 @@ void SkinEngine::DrawFramePieces() {
     stretch(w - 6, 6, 7, h - 12, 11, 7, 7, 0.1f);
     stretch(7, h - 6, w - 12, 6, 8, th - 6, 0.01f, 6);
     corner(w - 6, h - 6, w - tw, h - th);
-    t.DisposeImage();
+}
+
+gdiplus::Bitmap& SkinEngine::Picture(EnginePicture which) {
+    gdiplus::Bitmap& picture = decodedPictures[which];
+    if (picture.GetHandle() == nullptr) {
+        static const gdiplus::ByteBlock& (*const sources[])() = {FrameTemplatePicture, SizeGripPicture,
+                                                                  ButtonSheetPicture, CloseOnlySheetPicture};
+        picture.CreateBitmapFromBytes(sources[which]());
+    }
+    return picture;
 }
 
 void SkinEngine::DrawRestingButtons() {
@@ -104,7 +110,7 @@ void SkinEngine::Paint(bool immediate, int) {
     }
     if (immediate) {
         ComposeFrame(false);
-        CopyToWindow(backBuffer, 0);
+        CopyToWindow(backBuffer, 0, width, height);
         return;
     }
     PAINTSTRUCT ps{};
@@ -113,11 +119,13 @@ void SkinEngine::Paint(bool immediate, int) {
     EndPaint(window, &ps);
 }
 
-void SkinEngine::CopyToWindow(const gdiplus::Image& image, float x) {
+// Only the part of `image` that the window shows is copied: the back buffer
+// is screen-sized, and drawing all of it cost several times the window's part.
+void SkinEngine::CopyToWindow(const gdiplus::Image& image, float x, int partWidth, int partHeight) {
     HDC dc = GetDC(window);
     gdiplus::Graphics screen;
     screen.CreateFromHDC(dc);
-    screen.DrawImage(image, x, 0);
+    screen.DrawImagePointRect(image, x, 0, 0, 0, static_cast<float>(partWidth), static_cast<float>(partHeight));
     screen.DeleteGraphics();
     ReleaseDC(window, dc);
 }
@@ -129,7 +137,10 @@ void SkinEngine::PaintToDC(HDC dc, const RECT& rect, bool clip) {
         graphics.SetClipRect(static_cast<float>(rect.left), static_cast<float>(rect.top),
                              static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top));
     }
-    graphics.DrawImage(backBuffer, 0, 0);
+    // Only the rectangle asked for: the back buffer is screen-sized.
+    const float left = static_cast<float>(rect.left), top = static_cast<float>(rect.top);
+    graphics.DrawImagePointRect(backBuffer, left, top, left, top, static_cast<float>(rect.right - rect.left),
+                                static_cast<float>(rect.bottom - rect.top));
     graphics.DeleteGraphics();
 }
 

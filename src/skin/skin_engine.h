@@ -123,12 +123,20 @@ public:
     bool plainCaption = false;
     EngineCallback mouseLeaveCallback = nullptr;
     std::deque<AreaRecord> clientAreas;
+
+    // The embedded pictures, each decoded at its first use and kept: decoding
+    // a PNG on every frame and every tick cost more than drawing it.
+    enum EnginePicture { kFrameTemplatePicture, kSizeGripPicture, kButtonSheetPicture, kCloseOnlySheetPicture };
+    gdiplus::Bitmap& Picture(EnginePicture which);
     // Shared with the timer's thread: where to post the tick, and whether
     // one is already waiting there.
     std::atomic<HWND> tickTarget{nullptr};
     std::atomic<bool> tickPending{false};
 
 private:
+    std::array<gdiplus::Bitmap, 4> decodedPictures;
+    // The tick timer runs only while a fade is under way: an idle window costs nothing.
+    void EnsureTicking();
     static LRESULT __stdcall WindowProcEntry(SkinEngine*& self, HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam);
     static void __stdcall TimerEntry(SkinEngine*& self, UINT id, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
@@ -139,7 +147,7 @@ private:
     void DrawFramePieces();
     void DrawRestingButtons();
     // Draws the image straight onto the window at (x, 0).
-    void CopyToWindow(const gdiplus::Image& image, float x);
+    void CopyToWindow(const gdiplus::Image& image, float x, int partWidth, int partHeight);
 };
 
 }  // namespace skin

@@ -291,14 +291,16 @@ TEST(AnimationTick, FadesStepByTwentyAndDrawAtTheirOpacity) {
 }
 
 // The real timer: a hovered button reaches its full hover image through
-// ticks delivered to the window's own thread.
+// ticks delivered to the window's own thread. The timer runs only while a
+// fade is under way, so an idle window costs no ticks.
 TEST(AnimationTick, TimerTicksArriveAsWindowMessages) {
     TestWindow window(326, 257);
     SkinEngine engine;
     ASSERT_EQ(engine.Attach(window), "");
-    ASSERT_NE(engine.timerId, 0u);
+    EXPECT_EQ(engine.timerId, 0u);  // nothing fades yet
     SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(300, 10));
     ASSERT_EQ(engine.buttonFade[0], 100);
+    ASSERT_NE(engine.timerId, 0u);
     const DWORD start = GetTickCount();
     while (engine.buttonFade[0] != 0 && GetTickCount() - start < 3000) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
@@ -307,6 +309,12 @@ TEST(AnimationTick, TimerTicksArriveAsWindowMessages) {
     EXPECT_EQ(engine.buttonFade[0], 0);
     // Five ticks of 40 ms at least.
     EXPECT_GE(GetTickCount() - start, 150u);
+    EXPECT_EQ(engine.timerId, 0u);  // the fade is over: the timer rests
+
+    // Leaving the button fades it out on a timer of its own again.
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(150, 100));
+    EXPECT_EQ(engine.buttonFade[0], -100);
+    EXPECT_NE(engine.timerId, 0u);
     engine.Detach();
     EXPECT_EQ(engine.timerId, 0u);
 }
