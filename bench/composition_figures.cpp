@@ -111,7 +111,7 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
             {"2a. of which ComposeFrame", "into the back buffer", [&] { engine.ComposeFrame(false); }},
             {"2b. of which the copy to the window", "the window's 326x257 part of the back buffer",
              [&] { CopyToWindow(skinned, engine.backBuffer, 0, 0, kWidth, kHeight); }},
-            {"2c. in 2a: the background", "DrawImage of the screen-sized background, clipped to the client",
+            {"2c. in 2a: the background", "for comparison: all of the screen-sized background drawn through the clip",
              [&] {
                  back.SetClipRect(0, 0, w, h);
                  back.DrawImage(skin::CurrentTheme().background, 0, 0);
@@ -125,7 +125,7 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
                      engine.DrawCaptionButton(back, at, kind, skin::kNormalState, 100);
                  }
              }},
-            {"2e. 2c with only the client rectangle as source", "a possible next step: the source is still the screen-sized background",
+            {"2e. 2c with only the client rectangle as source", "as the engine draws it now",
              [&] {
                  back.SetClipRect(0, 0, w, h);
                  back.DrawImagePointRect(skin::CurrentTheme().background, 0, 0, 0, 0, w, h, gdiplus::kUnitPixel);
