@@ -20,6 +20,14 @@ void SkinEngine::ComposeFrame(bool release, int) {
         backBufferReady = false;
         return;
     }
+    // A hidden window is composed when it is first painted: during start-up
+    // the theme changes before anything is shown.
+    if (!IsWindowVisible(window)) {
+        composePending = true;
+        return;
+    }
+    composePending = false;
+    EnsureThemeBackground();
     if (!backBufferReady) {
         backBufferReady = true;
         ScreenSize screen = CurrentScreenSize();
@@ -114,6 +122,9 @@ void SkinEngine::Paint(bool immediate, int) {
         ComposeFrame(false);
         CopyToWindow(backBuffer, 0, width, height);
         return;
+    }
+    if (composePending) {
+        ComposeFrame(false);
     }
     PAINTSTRUCT ps{};
     BeginPaint(window, &ps);

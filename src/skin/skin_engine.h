@@ -112,6 +112,7 @@ public:
     std::array<int, 3> buttonFade{};
     int hotButton = kNoButton;
     bool restyling = false;
+    bool composePending = false;  // a composition put off while the window was hidden
     bool titleSet = false;  // nothing reads it
     bool buttonPressed = false;
     bool backBufferReady = false;

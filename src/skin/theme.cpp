@@ -53,7 +53,15 @@ void ThemeStartup() {
         theme.fontName = "微软雅黑";
     }
     font.DeleteFont();
-    SetThemeColour(0xC06000);
+    // The start-up colour: its gradient waits for the first frame that needs it.
+    DeriveColours(0xC06000);
+    CurrentTheme().gradientPending = true;
+    NotifySkinnedWindows();
+}
+
+void EnsureThemeBackground() {
+    Theme& theme = CurrentTheme();
+    if (theme.gradientPending) RenderGradientBackground(theme.baseColour, true);
 }
 
 void DeriveColours(Colour colour) {
@@ -102,6 +110,7 @@ void RenderGradientBackground(Colour colour, bool force) {
     }
     ScreenSize screen = RecreateBackground(theme);
     theme.gradientScreenWidth = screen.width;
+    theme.gradientPending = false;
     float w = static_cast<float>(screen.width + kScreenMargin);
     float h = static_cast<float>(screen.height + kScreenMargin);
     gdiplus::Graphics graphics;
@@ -117,6 +126,7 @@ void RenderPictureBackground(bool force) {
         return;
     }
     theme.pictureScreenWidth = RecreateBackground(theme).width;
+    theme.gradientPending = false;
     gdiplus::Graphics graphics;
     graphics.GetImageGraphicsContext(theme.background);
 

@@ -37,6 +37,9 @@ struct Theme {
     int gradientScreenWidth = 0;
     ByteBlock backgroundPicture;
     int pictureScreenWidth = 0;
+    // The start-up colour's gradient is drawn only when a frame first needs a
+    // background: the program sets its picture before anything is shown.
+    bool gradientPending = false;
 };
 
 struct ScreenSize {
@@ -48,6 +51,9 @@ struct ScreenSize {
 using ScreenSizeSource = ScreenSize (*)();
 void SetScreenSizeSource(ScreenSizeSource source);
 ScreenSize CurrentScreenSize();
+
+// Draws the background the theme still owes (the start-up gradient).
+void EnsureThemeBackground();
 
 // GDI+ linear gradient modes.
 enum GradientMode { kHorizontal = 0, kVertical = 1, kForwardDiagonal = 2, kBackwardDiagonal = 3 };

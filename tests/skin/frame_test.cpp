@@ -189,3 +189,41 @@ TEST_F(Composition, NoStaleSystemCaptionAfterAttachingToAShowingWindow) {
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+// A hidden window is composed at its first paint, not at every theme change
+// before it shows; the start-up gradient is drawn only when a frame needs it.
+TEST(DeferredComposition, HiddenWindowComposesWhenFirstShown) {
+    TestWindow window{W, H};
+    ShowWindow(window, SW_HIDE);
+    PumpMessages();
+    SkinEngine engine;
+    engine.SetCaptionHidden(true);
+    ASSERT_EQ(engine.Attach(window, std::nullopt, false), "");
+    PumpMessages();
+    EXPECT_TRUE(engine.composePending);
+    EXPECT_EQ(engine.backBuffer.GetHandle(), nullptr);
+
+    // The theme still owes its start-up gradient.
+    CurrentTheme().gradientPending = true;
+    CurrentTheme().baseColour = 0x2080F0;
+    CurrentTheme().background.BitmapSetPixel(0, CurrentTheme().background.GetImageHeight() - 1, 0xFF000000);
+
+    ShowWindow(window, SW_SHOWNA);
+    UpdateWindow(window);
+    PumpMessages();
+    EXPECT_FALSE(engine.composePending);
+    ASSERT_NE(engine.backBuffer.GetHandle(), nullptr);
+    EXPECT_EQ(engine.backBuffer.BitmapGetPixel(W / 2, 0), kBorder);
+    EXPECT_FALSE(CurrentTheme().gradientPending);
+    // The gradient's bottom-left corner is the base colour owed.
+    EXPECT_EQ(CurrentTheme().background.BitmapGetPixel(0, CurrentTheme().background.GetImageHeight() - 1) & 0xFFFFFF,
+              0xF08020u);
+    engine.Detach();
+    SetThemeColour(0xC06000);
+}
+
+}  // namespace
+}  // namespace skin
