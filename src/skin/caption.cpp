@@ -188,6 +188,12 @@ void SkinEngine::BuildCaption() {
     if (WindowTitle(window).empty() || captionHidden) {
         return;
     }
+    // Like the frame, a hidden window's caption waits for its first composition.
+    if (!IsWindowVisible(window)) {
+        captionPending = true;
+        return;
+    }
+    captionPending = false;
     const Theme& theme = CurrentTheme();
     captionImage.DisposeImage();
     const int stripWidth = CurrentScreenSize().width + kScreenMargin;

@@ -28,6 +28,9 @@ void SkinEngine::ComposeFrame(bool release, int) {
     }
     composePending = false;
     EnsureThemeBackground();
+    if (captionPending) {
+        BuildCaption();
+    }
     if (!backBufferReady) {
         backBufferReady = true;
         ScreenSize screen = CurrentScreenSize();

@@ -113,6 +113,7 @@ public:
     int hotButton = kNoButton;
     bool restyling = false;
     bool composePending = false;  // a composition put off while the window was hidden
+    bool captionPending = false;  // likewise the caption strip
     bool titleSet = false;  // nothing reads it
     bool buttonPressed = false;
     bool backBufferReady = false;

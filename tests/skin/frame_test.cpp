@@ -193,18 +193,20 @@ TEST_F(Composition, NoStaleSystemCaptionAfterAttachingToAShowingWindow) {
 namespace skin {
 namespace {
 
-// A hidden window is composed at its first paint, not at every theme change
-// before it shows; the start-up gradient is drawn only when a frame needs it.
+// A hidden window's frame and caption are made at its first paint, not at
+// every theme change before it shows; the start-up gradient is drawn only
+// when a frame needs it.
 TEST(DeferredComposition, HiddenWindowComposesWhenFirstShown) {
     TestWindow window{W, H};
     ShowWindow(window, SW_HIDE);
     PumpMessages();
     SkinEngine engine;
-    engine.SetCaptionHidden(true);
     ASSERT_EQ(engine.Attach(window, std::nullopt, false), "");
     PumpMessages();
     EXPECT_TRUE(engine.composePending);
     EXPECT_EQ(engine.backBuffer.GetHandle(), nullptr);
+    EXPECT_TRUE(engine.captionPending);
+    EXPECT_EQ(engine.captionImage.GetHandle(), nullptr);
 
     // The theme still owes its start-up gradient.
     CurrentTheme().gradientPending = true;
@@ -215,6 +217,8 @@ TEST(DeferredComposition, HiddenWindowComposesWhenFirstShown) {
     UpdateWindow(window);
     PumpMessages();
     EXPECT_FALSE(engine.composePending);
+    EXPECT_FALSE(engine.captionPending);
+    EXPECT_NE(engine.captionImage.GetHandle(), nullptr);
     ASSERT_NE(engine.backBuffer.GetHandle(), nullptr);
     EXPECT_EQ(engine.backBuffer.BitmapGetPixel(W / 2, 0), kBorder);
     EXPECT_FALSE(CurrentTheme().gradientPending);
