@@ -214,7 +214,8 @@ void SkinEngine::BuildCaption() {
     options.lineAlignment = 1;  // centre
     // A title longer than the room left of the caption buttons ends in "..."
     // instead of running under them.
-    const int buttonsLeft = (maximizeBox || minimizeBox) ? width - 106 : width - 47;
+    const int leftmost = (maximizeBox || minimizeBox) ? kMinimizeButton : kCloseButton;
+    const int buttonsLeft = width - kButtonTileLeft[leftmost];
     const int rightLimit = showButtons && width > 0 ? buttonsLeft - 4 : INT_MAX;
     const TextValue title = FitTitle(WindowTitle(window), options, !iconData.empty(), rightLimit);
     const AreaRecord box = MeasureText(title, options);

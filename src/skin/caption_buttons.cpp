@@ -144,7 +144,6 @@ void SkinEngine::OnTimerTick() {
     const bool zoomed = IsZoomed(window) != FALSE;
     const int kinds[] = {(maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind,
                          zoomed ? kRestoreKind : kMaximizeKind, kMinimizeKind};
-    const int lefts[] = {48, 77, 107};
     for (int i = 0; i < 3; ++i) {
         int& value = buttonFade[i];
         if (value == 0) {
@@ -153,7 +152,7 @@ void SkinEngine::OnTimerTick() {
         const FadeStep step = NextFade(value);
         value = step.fade;
         const int opacity = step.opacity;
-        gdiplus::Point point{sw - lefts[i], 0};
+        gdiplus::Point point{sw - kButtonHitLeft[i + 1], 0};
         DrawCaptionButton(g, point, kinds[i], buttonPressed ? kPressedState : kHoverState, opacity);
     }
     g.DeleteGraphics();

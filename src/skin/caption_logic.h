@@ -28,13 +28,18 @@ enum HitCode {
 
 inline constexpr int kButtonHeight = 22;
 
-// Whether (x, y) of a window `width` wide is over `button`; each button's
-// left edge is counted from the window's right edge.
+// Where each button's resting tile is drawn, counted from the window's right
+// edge, by button number.
+inline constexpr int kButtonTileLeft[] = {0, 47, 76, 106};
+// Each button's hit rectangle, one pixel left of its tile; the animation
+// strip draws the fading tiles at the same points.
+inline constexpr int kButtonHitLeft[] = {0, 48, 77, 107};
+inline constexpr int kButtonHitWidth[] = {0, 48, 29, 30};
+
+// Whether (x, y) of a window `width` wide is over `button`.
 constexpr bool OverButton(int button, int x, int y, int width) {
-    constexpr int lefts[] = {0, 48, 77, 107};
-    constexpr int widths[] = {0, 48, 29, 30};
     if (button < kCloseButton || button > kMinimizeButton) return false;
-    return StrictlyInside(x, y, width - lefts[button], 0, widths[button], kButtonHeight);
+    return StrictlyInside(x, y, width - kButtonHitLeft[button], 0, kButtonHitWidth[button], kButtonHeight);
 }
 
 // The enabled button under (x, y), checked close, maximise, minimise.
