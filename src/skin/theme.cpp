@@ -99,6 +99,7 @@ void SetThemeBackground(const ByteBlock& picture) {
     Theme& theme = CurrentTheme();
     theme.backgroundPicture = picture;
     DeriveColours(theme.backgroundPicture);
+    theme.pictureAverage = theme.baseColour;
     RenderPictureBackground(true);
     NotifySkinnedWindows();
 }
@@ -134,7 +135,7 @@ void RenderPictureBackground(bool force) {
     picture.CreateBitmapFromBytes(theme.backgroundPicture);
     float pw = static_cast<float>(picture.GetImageWidth());
     float ph = static_cast<float>(picture.GetImageHeight());
-    Colour average = AverageColour(theme.backgroundPicture);
+    const Colour average = theme.pictureAverage;
 
     graphics.GraphicsClear(ToArgb(average));
     graphics.ResetClip();

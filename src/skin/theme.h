@@ -36,6 +36,7 @@ struct Theme {
     Colour glowColour = 0;
     int gradientScreenWidth = 0;
     ByteBlock backgroundPicture;
+    Colour pictureAverage = 0;  // of backgroundPicture: decoding and reducing it is costly
     int pictureScreenWidth = 0;
     // The start-up colour's gradient is drawn only when a frame first needs a
     // background: the program sets its picture before anything is shown.
