@@ -61,23 +61,24 @@ AreaRecord TitleRect(const AreaRecord& box, bool hasIcon, int rightLimit) {
     return rect;
 }
 
-TextValue FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit) {
-    auto fits = [&](const TextValue& text) {
-        const AreaRecord rect = TitleRect(MeasureText(text, options), hasIcon);
+FittedTitle FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit) {
+    auto fits = [&](const TextValue& text, FittedTitle& fitted) {
+        fitted = {text, MeasureText(text, options)};
+        const AreaRecord rect = TitleRect(fitted.box, hasIcon);
         return rect.x + rect.width <= rightLimit;
     };
-    if (fits(title)) return title;
+    FittedTitle fitted;
+    if (fits(title, fitted)) return fitted;
     // Character starts, so a double-byte character is never split.
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < title.size(); i += IsDBCSLeadByte(static_cast<BYTE>(title[i])) ? 2 : 1) {
         starts.push_back(i);
     }
-    while (!starts.empty()) {
-        const TextValue shorter = title.substr(0, starts.back()) + "...";
-        if (fits(shorter)) return shorter;
-        starts.pop_back();
+    for (; !starts.empty(); starts.pop_back()) {
+        if (fits(title.substr(0, starts.back()) + "...", fitted)) return fitted;
     }
-    return "...";
+    fits("...", fitted);
+    return fitted;
 }
 
 AreaRecord MeasureText(const TextValue& text, const TextOptions& options) {
@@ -217,8 +218,9 @@ void SkinEngine::BuildCaption() {
     const int leftmost = (maximizeBox || minimizeBox) ? kMinimizeButton : kCloseButton;
     const int buttonsLeft = width - kButtonTileLeft[leftmost];
     const int rightLimit = showButtons && width > 0 ? buttonsLeft - 4 : INT_MAX;
-    const TextValue title = FitTitle(WindowTitle(window), options, !iconData.empty(), rightLimit);
-    const AreaRecord box = MeasureText(title, options);
+    const FittedTitle fitted = FitTitle(WindowTitle(window), options, !iconData.empty(), rightLimit);
+    const TextValue& title = fitted.text;
+    const AreaRecord& box = fitted.box;
 
     gdiplus::Bitmap icon;
     if (iconData == ByteBlock{0}) {

@@ -38,6 +38,11 @@ AreaRecord TitleRect(const AreaRecord& box, bool hasIcon, int rightLimit = INT_M
 
 // `title`, shortened by whole characters and ended with "..." until its
 // title rectangle fits left of `rightLimit`; unchanged when it fits already.
-TextValue FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit);
+// The box is the text's measured box, so it need not be measured again.
+struct FittedTitle {
+    TextValue text;
+    AreaRecord box;
+};
+FittedTitle FitTitle(const TextValue& title, const TextOptions& options, bool hasIcon, int rightLimit);
 
 }  // namespace skin

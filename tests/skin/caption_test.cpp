@@ -76,7 +76,7 @@ TEST(FitTitle, ShortensByWholeCharactersToTheLimit) {
     bold.bold = true;
     const TextValue title = "Varocel文件夹加密大师byQuessel";
     const int limit = 216;  // the 326-wide window's buttons start at 220
-    const TextValue fitted = FitTitle(title, bold, true, limit);
+    const TextValue fitted = FitTitle(title, bold, true, limit).text;
     ASSERT_GE(fitted.size(), 4u);
     EXPECT_EQ(fitted.substr(fitted.size() - 3), "...");
     const TextValue kept = fitted.substr(0, fitted.size() - 3);
@@ -87,7 +87,7 @@ TEST(FitTitle, ShortensByWholeCharactersToTheLimit) {
     EXPECT_EQ(i, kept.size());
     const AreaRecord rect = TitleRect(MeasureText(fitted, bold), true);
     EXPECT_LE(rect.x + rect.width, limit);
-    EXPECT_EQ(FitTitle("dotlock", bold, true, limit), "dotlock");  // fits: untouched
+    EXPECT_EQ(FitTitle("dotlock", bold, true, limit).text, "dotlock");  // fits: untouched
 }
 
 TEST(MeasureText, SizesBelowTenCountAsTwelve) {
