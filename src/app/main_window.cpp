@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,21 @@ constexpr Label kHintLabel{64, 120, 192, 40, true};
 constexpr Label kCreditLabel{8, 224, 176, 32, false};
 constexpr Label kMakerLabel{192, 224, 128, 32, false};
 
+struct LabelText {
+    const Label& label;
+    std::string text;
+};
+
+// The three labels in form order 2, 3, 1, whichever way they are drawn.
+const std::array<LabelText, 3>& LabelTexts() {
+    static const std::array<LabelText, 3> labels{{
+        {kHintLabel, kDropHintText},
+        {kCreditLabel, std::string(kCreditPrefix) + kCreditAccountNumber},
+        {kMakerLabel, std::string(kMakerPrefix) + kMakerAddressShown},
+    }};
+    return labels;
+}
+
 FileDropTarget* g_dropTarget = nullptr;
 
 HFONT HintFont() {
@@ -65,22 +81,13 @@ const gdiplus::ByteBlock kSkinIconBlock{0x00};
 struct LabelLayer {
     gdiplus::Bitmap image;
     skin::Colour textColour = 0, glowColour = 0;
-    bool drawn = false;
 };
 LabelLayer g_labels;
 
 void DrawLabelLayer(skin::Colour textColour, skin::Colour glowColour) {
     g_labels.image.DisposeImage();
     g_labels.image.CreateBitmap(kMainWindowWidth, kMainWindowHeight);
-    const struct {
-        const Label& label;
-        std::string text;
-    } labels[] = {
-        {kHintLabel, kDropHintText},
-        {kCreditLabel, std::string(kCreditPrefix) + kCreditAccountNumber},
-        {kMakerLabel, std::string(kMakerPrefix) + kMakerAddressShown},
-    };
-    for (const auto& l : labels) {
+    for (const LabelText& l : LabelTexts()) {
         skin::TextOptions options;
         options.size = l.label.hintFont ? 12 : 10;
         options.lineLimit = true;  // wrap inside the label, as the plain window does
@@ -94,7 +101,6 @@ void DrawLabelLayer(skin::Colour textColour, skin::Colour glowColour) {
     }
     g_labels.textColour = textColour;
     g_labels.glowColour = glowColour;
-    g_labels.drawn = true;
 }
 
 // The engine's paint callback: the back buffer's drawing context comes first.
@@ -102,7 +108,7 @@ void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::
                                   std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t) {
     const skin::Theme& theme = skin::CurrentTheme();
-    if (!g_labels.drawn || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {
+    if (g_labels.image.GetHandle() == nullptr || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {
         DrawLabelLayer(theme.textColour, theme.glowColour);
     }
     // The context belongs to the engine: borrowed for one draw, never deleted.
@@ -187,9 +193,7 @@ POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height) {
 void DrawMainWindowLabels(HDC dc) {
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-    DrawLabel(dc, kHintLabel, kDropHintText);
-    DrawLabel(dc, kCreditLabel, std::string(kCreditPrefix) + kCreditAccountNumber);
-    DrawLabel(dc, kMakerLabel, std::string(kMakerPrefix) + kMakerAddressShown);
+    for (const LabelText& l : LabelTexts()) DrawLabel(dc, l.label, l.text);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
 }
