@@ -22,9 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (joined != expected) std::abort();
     for (const auto& piece : lines) {
-        for (std::size_t i = 0; i < piece.size();) {
+        for (std::size_t i = 0; i < piece.size(); i = dotlock::NextChar(piece, i)) {
             if (piece[i] == '\r' && i + 1 < piece.size() && piece[i + 1] == '\n') std::abort();
-            i += (dotlock::IsLeadByte(static_cast<unsigned char>(piece[i])) && i + 1 < piece.size()) ? 2 : 1;
         }
     }
     return 0;

@@ -21,11 +21,6 @@ std::size_t SkipProgramPath(std::string_view line) {
     return blank == std::string_view::npos ? line.size() : blank + 1;
 }
 
-// Advances over one character: a lead byte and the byte after it count as one.
-std::size_t NextChar(std::string_view s, std::size_t i) {
-    return (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? i + 2 : i + 1;
-}
-
 }  // namespace
 
 std::vector<std::string> ParseCommandLine(std::string_view commandLine) {

@@ -13,8 +13,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
             i += 2;
             start = i;
         } else {
-            // A lead byte takes its trail byte with it, whatever that byte is.
-            i += (IsLeadByte(b) && i + 1 < text.size()) ? 2 : 1;
+            i = NextChar(text, i);
         }
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
@@ -24,10 +23,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 bool EndsWithChar(std::string_view text, char c) {
     if (text.empty()) return false;
     std::size_t last = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        last = i;
-        i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-    }
+    for (std::size_t i = 0; i < text.size(); i = NextChar(text, i)) last = i;
     return last == text.size() - 1 && text[last] == c;
 }
 

@@ -12,6 +12,12 @@ namespace dotlock {
 // GBK lead byte: the byte after it belongs to the same character.
 constexpr bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
+// Where the character after the one starting at `i` starts: a lead byte takes
+// the byte after it along, whatever that byte is.
+constexpr std::size_t NextChar(std::string_view text, std::size_t i) {
+    return (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? i + 2 : i + 1;
+}
+
 // True when the last character of `text` is the single byte `c` (and not the
 // trail byte of a double-byte character).
 bool EndsWithChar(std::string_view text, char c);
