@@ -60,10 +60,9 @@ bool IsDirectory(const std::string& path) {
 
 // A rename that reports success must also have moved the folder: a path cut
 // short on the way can make the system "rename" a folder onto itself.
-bool MoveFolder(const std::string& from, const std::string& to, const std::string& mustBeGone,
-                const std::string& mustExist) {
+bool MoveFolder(const std::string& from, const std::string& to) {
     if (!MoveFileA(from.c_str(), to.c_str())) return false;
-    if (IsDirectory(mustBeGone) || !IsDirectory(mustExist)) {
+    if (IsDirectory(from) || !IsDirectory(to)) {
         MoveFileA(to.c_str(), from.c_str());  // undo whatever did happen
         return false;
     }
@@ -92,7 +91,7 @@ void UnlockFolder(const std::string& d, const std::string& stored, UserDialogs& 
         dialogs.ShowMessage(texts::kUnlocked);
         return;
     }
-    if (!MoveFolder(d + ".\\", plain, d + ".\\", plain)) return;
+    if (!MoveFolder(d + ".\\", plain)) return;
     DeleteFileA(passwordFile.c_str());
     dialogs.ShowMessage(texts::kUnlocked);
 }
@@ -115,7 +114,7 @@ void LockFolder(const std::string& d, UserDialogs& dialogs) {
     // folder could be renamed and then never be reached again by this program.
     const std::string passwordFile = lockedPath + kPasswordFile;
     if (passwordFile.size() >= MAX_PATH || !CanTakeTrailingDot(d) ||
-        !MoveFolder(d, lockedPath, d, lockedPath)) {
+        !MoveFolder(d, lockedPath)) {
         return;
     }
     if (!WritePasswordFile(passwordFile, first)) {
