@@ -9,6 +9,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     dotlock::RecordProgramLocation();
     dotlock::RunModuleSetUp();
+    // Overlaps the skin's drawing with the window's creation.
+    dotlock::StartPreparingMainWindowSkin();
     // Drag and drop needs OLE on this thread before the window registers its target.
     OleInitialize(nullptr);
 

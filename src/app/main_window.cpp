@@ -103,6 +103,27 @@ void DrawLabelLayer(skin::Colour textColour, skin::Colour glowColour) {
     g_labels.glowColour = glowColour;
 }
 
+// The picture background and the label layer are most of the skinned
+// start-up's work and need nothing from the window: a second thread makes
+// them while the window is being created.
+HANDLE g_preparing = nullptr;
+skin::PictureBackground g_prepared;
+
+DWORD WINAPI PrepareSkin(void*) {
+    skin::PreparePictureBackground(BackgroundPicture(), g_prepared);
+    const skin::TextColours colours = skin::TextColoursFor(g_prepared.average);
+    DrawLabelLayer(colours.text, colours.glow);
+    return 0;
+}
+
+// The prepared background, made here if no thread made it (or the theme
+// already took it over).
+skin::PictureBackground& PreparedSkin() {
+    WaitForMainWindowSkin();
+    if (g_prepared.background.GetHandle() == nullptr) PrepareSkin(nullptr);
+    return g_prepared;
+}
+
 // The engine's paint callback: the back buffer's drawing context comes first.
 void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t,
@@ -123,8 +144,10 @@ void SkinMainWindow(HWND window) {
     // A failed attach leaves the plain window usable; its reason is not shown.
     engine.Attach(window, kSkinIconBlock, false, true, true, true);
     engine.SetPlainCaption(true);
+    // The label layer is the preparing thread's until it is done.
+    skin::PictureBackground& prepared = PreparedSkin();
     engine.SetPaintCallback(DrawLabelsOverSkin);
-    skin::SetThemeBackground(BackgroundPicture());
+    skin::SetThemeBackground(prepared);
 }
 
 void OnMainWindowCreated(HWND window) {
@@ -184,6 +207,17 @@ const gdiplus::ByteBlock& BackgroundPicture() {
     static const gdiplus::ByteBlock bytes(embedded::kBackgroundJpeg,
                                           embedded::kBackgroundJpeg + embedded::kBackgroundJpegSize);
     return bytes;
+}
+
+void StartPreparingMainWindowSkin() {
+    if (g_preparing == nullptr) g_preparing = CreateThread(nullptr, 0, PrepareSkin, nullptr, 0, nullptr);
+}
+
+void WaitForMainWindowSkin() {
+    if (g_preparing == nullptr) return;
+    WaitForSingleObject(g_preparing, INFINITE);
+    CloseHandle(g_preparing);
+    g_preparing = nullptr;
 }
 
 POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height) {

@@ -26,6 +26,12 @@ inline constexpr char kMakerPrefix[] = "Varocel网";
 // Top-left corner that centres a window of this size on a screen of that size.
 POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height);
 
+// Starts making the skin's picture background and the labels' layer on a
+// second thread (GDI+ must be running); the window's creation waits for it.
+void StartPreparingMainWindowSkin();
+// Waits until that thread is done; returns at once if none runs.
+void WaitForMainWindowSkin();
+
 // Creates and shows the window; its creation handler may lock or unlock a
 // command-line folder before this returns.
 HWND CreateMainWindow(HINSTANCE instance);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/main_window.h"
 #include "auxiliary/auxiliary_state.h"
 #include "auxiliary/control_dispatcher.h"
 #include "auxiliary/drawing_surface.h"
@@ -15,6 +16,8 @@ namespace {
 // attached only if the window outlived the loop) and the theme, then the
 // auxiliary state.
 void ExitCleanUp() {
+    // A window that was never created leaves the preparing thread unjoined.
+    WaitForMainWindowSkin();
     skin::CleanUpSkinModule();
     auxiliary::FreeAuxiliaryState();
 }

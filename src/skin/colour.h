@@ -66,4 +66,13 @@ constexpr Colour InvertColour(Colour colour) {
     return static_cast<Colour>((255 - c.red) + (255 - c.green) * 256 + (255 - c.blue) * 65536);
 }
 
+// The text colour a base colour gets, and the glow that sets the text off.
+struct TextColours {
+    Colour text = 0, glow = 0;
+};
+constexpr TextColours TextColoursFor(Colour base) {
+    const Colour text = ContrastColour(base);
+    return {text, InvertColour(text)};
+}
+
 }  // namespace skin

@@ -1,5 +1,8 @@
 #include "skin/theme.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "gdiplus/cached_bitmap.h"
 #include "gdiplus/font.h"
 #include "gdiplus/graphics.h"
@@ -18,13 +21,66 @@ ScreenSize SystemScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystem
 
 ScreenSizeSource screenSizeSource = SystemScreenSize;
 
-// A fresh (screen + margin) bitmap in the theme's background; returns the
-// screen size it was made for.
-ScreenSize RecreateBackground(Theme& theme) {
+// `bitmap` made afresh at screen size plus the margin; returns the screen
+// size it was made for.
+ScreenSize RecreateScreenBitmap(gdiplus::Bitmap& bitmap) {
     ScreenSize screen = CurrentScreenSize();
-    theme.background.DisposeImage();
-    theme.background.CreateBitmap(screen.width + kScreenMargin, screen.height + kScreenMargin);
+    bitmap.DisposeImage();
+    bitmap.CreateBitmap(screen.width + kScreenMargin, screen.height + kScreenMargin);
     return screen;
+}
+
+// Sets every pixel of a 32-bit bitmap to one opaque colour by writing them:
+// a GDI+ clear blends each pixel, which cost over 10 ms at screen size.
+void FillOpaque(gdiplus::Bitmap& bitmap, gdiplus::Graphics& graphics, gdiplus::Argb colour) {
+    const gdiplus::Rect whole{0, 0, static_cast<std::int32_t>(bitmap.GetImageWidth()),
+                              static_cast<std::int32_t>(bitmap.GetImageHeight())};
+    gdiplus::BitmapData data;
+    if (!bitmap.BitmapLockBits(whole, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, data)) {
+        graphics.GraphicsClear(colour);
+        return;
+    }
+    auto* row = static_cast<unsigned char*>(data.scan0);
+    for (std::uint32_t y = 0; y < data.height; ++y, row += data.stride) {
+        std::fill_n(reinterpret_cast<std::uint32_t*>(row), data.width, colour);
+    }
+    bitmap.BitmapUnlockBits(data);
+}
+
+// The picture at its own size over its average colour, its right and bottom
+// edges fading into that colour.
+void DrawPictureBackground(gdiplus::Bitmap& target, gdiplus::Bitmap& picture, Colour average) {
+    gdiplus::Graphics graphics;
+    graphics.GetImageGraphicsContext(target);
+    const float pw = static_cast<float>(picture.GetImageWidth());
+    const float ph = static_cast<float>(picture.GetImageHeight());
+
+    FillOpaque(target, graphics, ToArgb(average));
+    graphics.ResetClip();
+
+    // The picture keeps its own size; the margin beyond it is the average colour.
+    gdiplus::CachedBitmap cached;
+    cached.CreateCachedBitmap(picture, graphics);
+    graphics.DrawCachedBitmap(cached, 0, 0);
+    cached.DeleteCachedBitmap();
+
+    FillGradient(graphics, MakeRectF(pw - kFade, 0, kFade, ph), ToArgb(average, 20), ToArgb(average, 250),
+                 kHorizontal, MakeRectF(pw - kFade + 1, 0, kFade, ph));
+    // The corner's alphas are 0 and 1: it stays almost untouched.
+    FillGradient(graphics, MakeRectF(pw - kFade, ph - kFade, kFade, kFade), ToArgb(average, 0),
+                 ToArgb(average, 1), kForwardDiagonal, MakeRectF(pw - kFade + 1, ph - kFade + 1, kFade, kFade));
+    FillGradient(graphics, MakeRectF(0, ph - kFade, pw, kFade), ToArgb(average, 20), ToArgb(average, 250),
+                 kVertical, MakeRectF(0, ph - kFade + 1, pw, kFade));
+    graphics.DeleteGraphics();
+}
+
+// The prepared bitmap becomes the theme's background.
+void AdoptPictureBackground(Theme& theme, PictureBackground& prepared) {
+    theme.background.DisposeImage();
+    theme.background.SetHandle(prepared.background.GetHandle());
+    prepared.background.SetHandle(nullptr);
+    theme.pictureScreenWidth = prepared.screenWidth;
+    theme.gradientPending = false;
 }
 
 }  // namespace
@@ -67,26 +123,43 @@ void EnsureThemeBackground() {
 void DeriveColours(Colour colour) {
     Theme& theme = CurrentTheme();
     theme.baseColour = colour;
-    theme.textColour = ContrastColour(colour);
-    theme.glowColour = InvertColour(theme.textColour);
+    const TextColours text = TextColoursFor(colour);
+    theme.textColour = text.text;
+    theme.glowColour = text.glow;
 }
 
 void DeriveColours(const ByteBlock& picture) { DeriveColours(AverageColour(picture)); }
 
 Colour AverageColour(const ByteBlock& picture) {
-    gdiplus::Bitmap pixel;
-    pixel.CreateBitmap(1, 1);
     gdiplus::Image image;
     image.LoadImageFromBytes(picture);
+    const Colour average = AverageColour(image);
+    image.DisposeImage();
+    return average;
+}
+
+Colour AverageColour(const gdiplus::Image& picture) {
+    gdiplus::Bitmap pixel;
+    pixel.CreateBitmap(1, 1);
     gdiplus::Graphics graphics;
     graphics.GetImageGraphicsContext(pixel);
     graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-    graphics.DrawImageScaled(image, 0, 0, 1, 1);
+    // Nothing is drawn for a picture that did not decode: the pixel stays black.
+    graphics.DrawImageScaled(picture, 0, 0, 1, 1);
     Colour average = FromArgb(pixel.BitmapGetPixel(0, 0)).colour;
     graphics.DeleteGraphics();
     pixel.DisposeImage();
-    image.DisposeImage();
     return average;
+}
+
+void PreparePictureBackground(const ByteBlock& picture, PictureBackground& prepared) {
+    prepared.picture = picture;
+    gdiplus::Bitmap decoded;
+    decoded.CreateBitmapFromBytes(picture);
+    prepared.average = AverageColour(decoded);
+    prepared.screenWidth = RecreateScreenBitmap(prepared.background).width;
+    DrawPictureBackground(prepared.background, decoded, prepared.average);
+    decoded.DisposeImage();
 }
 
 void SetThemeColour(Colour colour) {
@@ -96,11 +169,16 @@ void SetThemeColour(Colour colour) {
 }
 
 void SetThemeBackground(const ByteBlock& picture) {
+    PictureBackground prepared;
+    PreparePictureBackground(picture, prepared);
+    SetThemeBackground(prepared);
+}
+
+void SetThemeBackground(PictureBackground& prepared) {
     Theme& theme = CurrentTheme();
-    theme.backgroundPicture = picture;
-    DeriveColours(theme.backgroundPicture);
-    theme.pictureAverage = theme.baseColour;
-    RenderPictureBackground(true);
+    theme.backgroundPicture = prepared.picture;
+    DeriveColours(prepared.average);
+    AdoptPictureBackground(theme, prepared);
     NotifySkinnedWindows();
 }
 
@@ -109,7 +187,7 @@ void RenderGradientBackground(Colour colour, bool force) {
     if (theme.gradientScreenWidth >= CurrentScreenSize().width && !force) {
         return;
     }
-    ScreenSize screen = RecreateBackground(theme);
+    ScreenSize screen = RecreateScreenBitmap(theme.background);
     theme.gradientScreenWidth = screen.width;
     theme.gradientPending = false;
     float w = static_cast<float>(screen.width + kScreenMargin);
@@ -126,36 +204,9 @@ void RenderPictureBackground(bool force) {
     if (theme.pictureScreenWidth >= CurrentScreenSize().width && !force) {
         return;
     }
-    theme.pictureScreenWidth = RecreateBackground(theme).width;
-    theme.gradientPending = false;
-    gdiplus::Graphics graphics;
-    graphics.GetImageGraphicsContext(theme.background);
-
-    gdiplus::Bitmap picture;
-    picture.CreateBitmapFromBytes(theme.backgroundPicture);
-    float pw = static_cast<float>(picture.GetImageWidth());
-    float ph = static_cast<float>(picture.GetImageHeight());
-    const Colour average = theme.pictureAverage;
-
-    graphics.GraphicsClear(ToArgb(average));
-    graphics.ResetClip();
-
-    // The picture keeps its own size; the margin beyond it is the average colour.
-    gdiplus::CachedBitmap cached;
-    cached.CreateCachedBitmap(picture, graphics);
-    graphics.DrawCachedBitmap(cached, 0, 0);
-    cached.DeleteCachedBitmap();
-
-    FillGradient(graphics, MakeRectF(pw - kFade, 0, kFade, ph), ToArgb(average, 20), ToArgb(average, 250),
-                 kHorizontal, MakeRectF(pw - kFade + 1, 0, kFade, ph));
-    // The corner's alphas are 0 and 1: it stays almost untouched.
-    FillGradient(graphics, MakeRectF(pw - kFade, ph - kFade, kFade, kFade), ToArgb(average, 0),
-                 ToArgb(average, 1), kForwardDiagonal, MakeRectF(pw - kFade + 1, ph - kFade + 1, kFade, kFade));
-    FillGradient(graphics, MakeRectF(0, ph - kFade, pw, kFade), ToArgb(average, 20), ToArgb(average, 250),
-                 kVertical, MakeRectF(0, ph - kFade + 1, pw, kFade));
-
-    picture.DisposeImage();
-    graphics.DeleteGraphics();
+    PictureBackground prepared;
+    PreparePictureBackground(theme.backgroundPicture, prepared);
+    AdoptPictureBackground(theme, prepared);
 }
 
 void NotifySkinnedWindows() {

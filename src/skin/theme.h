@@ -36,7 +36,6 @@ struct Theme {
     Colour glowColour = 0;
     int gradientScreenWidth = 0;
     ByteBlock backgroundPicture;
-    Colour pictureAverage = 0;  // of backgroundPicture: decoding and reducing it is costly
     int pictureScreenWidth = 0;
     // The start-up colour's gradient is drawn only when a frame first needs a
     // background: the program sets its picture before anything is shown.
@@ -74,9 +73,25 @@ void DeriveColours(Colour colour);
 void DeriveColours(const ByteBlock& picture);
 // Black for bytes that are no picture.
 Colour AverageColour(const ByteBlock& picture);
+Colour AverageColour(const gdiplus::Image& picture);
+
+// A picture background made ready away from the theme: the picture decoded
+// once, its average colour and the screen-sized background drawn from it.
+// Making one touches no theme state, so it may be done on another thread
+// while the program starts (GDI+ must be running).
+struct PictureBackground {
+    ByteBlock picture;
+    Colour average = 0;
+    gdiplus::Bitmap background;
+    int screenWidth = 0;
+};
+void PreparePictureBackground(const ByteBlock& picture, PictureBackground& prepared);
 
 void SetThemeColour(Colour colour);
 void SetThemeBackground(const ByteBlock& picture);
+// The same, with the work already done; the theme takes the prepared
+// background bitmap over and leaves `prepared` without one.
+void SetThemeBackground(PictureBackground& prepared);
 
 // Without force these render only when the screen got wider than at the
 // last rendering.
