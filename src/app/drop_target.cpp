@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "gdiplus/binding.h"
+
 namespace dotlock {
 namespace {
 
@@ -10,12 +12,12 @@ FORMATETC HdropFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED
 }  // namespace
 
 std::string DroppedText(HDROP drop) {
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = LATE_BOUND("shell32.dll", DragQueryFileA)(drop, 0xFFFFFFFF, nullptr, 0);
     std::string text;
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        const UINT length = LATE_BOUND("shell32.dll", DragQueryFileA)(drop, i, nullptr, 0);
         std::vector<char> path(length + 1);
-        const UINT got = DragQueryFileA(drop, i, path.data(), length + 1);
+        const UINT got = LATE_BOUND("shell32.dll", DragQueryFileA)(drop, i, path.data(), length + 1);
         text.append(path.data(), got);
         if (count > 1) text += "\r\n";
     }

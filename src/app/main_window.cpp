@@ -10,6 +10,7 @@
 #include "app/folder_lock.h"
 #include "app/folder_verb.h"
 #include "app/resources.h"
+#include "gdiplus/binding.h"
 #include "gdiplus/graphics.h"
 #include "skin/caption_text.h"
 #include "skin/module.h"
@@ -164,7 +165,7 @@ void OnMainWindowCreated(HWND window) {
 }
 
 void OnMainWindowDestroying() {
-    ShellExecuteA(nullptr, "open", kMakerPageUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    LATE_BOUND("shell32.dll", ShellExecuteA)(nullptr, "open", kMakerPageUrl, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "auxiliary/auxiliary_state.h"
+#include "gdiplus/binding.h"
 
 namespace auxiliary {
 
@@ -98,7 +99,7 @@ bool MatchesControlEvent(const DispatchEntry& entry, const Message& msg) {
 // The dispatcher never waits for a handler. A button's handler insists: it
 // runs on this thread when no thread can be made.
 void StartHandler(const DispatchEntry& entry) {
-    SHCreateThread(entry.handler, nullptr, entry.kind == kinds::pushButton ? CTF_INSIST : 0, nullptr);
+    LATE_BOUND("shlwapi.dll", SHCreateThread)(entry.handler, nullptr, entry.kind == kinds::pushButton ? CTF_INSIST : 0, nullptr);
 }
 
 // Walks a table from its first entry, handing each to `take`. A set stop

@@ -44,6 +44,11 @@ Fn BoundEntry() {
 }  // namespace gdiplus
 
 // The gdiplus.dll entry point `name`, typed from its SDK declaration.
+// System libraries the program needs only after start-up (the shell's, the
+// multimedia timer's) are bound the same way, so that loading them does not
+// delay the first window: LATE_BOUND("shell32.dll", ShellExecuteA)(...).
+#define LATE_BOUND(library, name) (::gdiplus::BoundEntry<library, #name, decltype(&::name)>())
+
 #define GDIP(name) GDIP_DECLARED(name, ::Gdiplus::DllExports::name)
 // The same for an entry point the SDK declares elsewhere, e.g.
 // GDIP_DECLARED(GdiplusStartup, ::Gdiplus::GdiplusStartup).

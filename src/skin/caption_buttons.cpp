@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 
+#include "gdiplus/binding.h"
 #include "gdiplus/image_attributes.h"
 #include "skin/pictures.h"
 
@@ -161,7 +162,7 @@ void SkinEngine::OnTimerTick() {
     }
     if (buttonFade == std::array<int, 3>{0, 0, 0} && timerId != 0) {
         // Every fade is done: the timer rests until the next one.
-        timeKillEvent(timerId);
+        LATE_BOUND("winmm.dll", timeKillEvent)(timerId);
         timerId = 0;
     }
 }
@@ -180,7 +181,7 @@ void SkinEngine::EnsureTicking() {
         return;
     }
     tickPending.store(false);
-    timerId = timeSetEvent(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
+    timerId = LATE_BOUND("winmm.dll", timeSetEvent)(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
                            TIME_PERIODIC);
 }
 

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "gdiplus/binding.h"
 #include "skin/module.h"
 
 namespace skin {
@@ -88,7 +89,7 @@ TextValue SkinEngine::Attach(HWND target, const std::optional<ByteBlock>& icon, 
 void SkinEngine::Detach() {
     tickTarget.store(nullptr);
     if (timerId != 0) {
-        timeKillEvent(timerId);
+        LATE_BOUND("winmm.dll", timeKillEvent)(timerId);
         // A stale id could name someone else's timer later.
         timerId = 0;
     }

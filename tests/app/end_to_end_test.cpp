@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "../import_table.h"
 #include "app/folder_verb.h"
 #include "automation.h"
 #include "program_process.h"
@@ -167,6 +168,22 @@ TEST_F(EndToEnd, ClosingOpensTheMakersPageOnce) {
     }
     RegCloseKey(key);
     EXPECT_EQ(opened, "http://www.example.com/\n");
+}
+
+// Libraries wanted only after start-up (GDI+, the shell's for drops and the
+// closing page, the thread helper, the multimedia timer of the fades) are
+// bound at first use, so none of them is loaded before the window shows.
+TEST(ProgramImage, ImportsNoLibraryItBindsLate) {
+    HMODULE image = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr) << GetLastError();
+    const std::vector<std::string> imports = ::testing::ImportedLibraries(image);
+    FreeLibrary(image);
+    EXPECT_FALSE(imports.empty());
+    for (const std::string& name : imports) {
+        for (const char* late : {"gdiplus.dll", "shell32.dll", "shlwapi.dll", "winmm.dll"}) {
+            EXPECT_NE(lstrcmpiA(name.c_str(), late), 0) << name;
+        }
+    }
 }
 
 }  // namespace
