@@ -106,29 +106,39 @@ void DrawLabelLayer(skin::Colour textColour, skin::Colour glowColour) {
 
 // The picture background and the label layer are most of the skinned
 // start-up's work and need nothing from the window: a second thread makes
-// them while the window is being created.
-HANDLE g_preparing = nullptr;
-skin::PictureBackground g_prepared;
+// them while the window is being created. The background is wanted when the
+// window is skinned, the labels only at its first paint.
+struct SkinPreparation {
+    HANDLE thread = nullptr;
+    HANDLE backgroundReady = nullptr;
+    skin::PictureBackground background;
+};
+SkinPreparation g_preparation;
 
 DWORD WINAPI PrepareSkin(void*) {
-    skin::PreparePictureBackground(BackgroundPicture(), g_prepared);
-    const skin::TextColours colours = skin::TextColoursFor(g_prepared.average);
+    skin::PreparePictureBackground(BackgroundPicture(), g_preparation.background);
+    SetEvent(g_preparation.backgroundReady);
+    const skin::TextColours colours = skin::TextColoursFor(g_preparation.background.average);
     DrawLabelLayer(colours.text, colours.glow);
     return 0;
 }
 
 // The prepared background, made here if no thread made it (or the theme
 // already took it over).
-skin::PictureBackground& PreparedSkin() {
-    WaitForMainWindowSkin();
-    if (g_prepared.background.GetHandle() == nullptr) PrepareSkin(nullptr);
-    return g_prepared;
+skin::PictureBackground& PreparedBackground() {
+    if (g_preparation.thread != nullptr) WaitForSingleObject(g_preparation.backgroundReady, INFINITE);
+    if (g_preparation.background.background.GetHandle() == nullptr) {
+        WaitForMainWindowSkin();  // the thread must be done with it first
+        skin::PreparePictureBackground(BackgroundPicture(), g_preparation.background);
+    }
+    return g_preparation.background;
 }
 
 // The engine's paint callback: the back buffer's drawing context comes first.
 void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t) {
+    WaitForMainWindowSkin();
     const skin::Theme& theme = skin::CurrentTheme();
     if (g_labels.image.GetHandle() == nullptr || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {
         DrawLabelLayer(theme.textColour, theme.glowColour);
@@ -145,10 +155,8 @@ void SkinMainWindow(HWND window) {
     // A failed attach leaves the plain window usable; its reason is not shown.
     engine.Attach(window, kSkinIconBlock, false, true, true, true);
     engine.SetPlainCaption(true);
-    // The label layer is the preparing thread's until it is done.
-    skin::PictureBackground& prepared = PreparedSkin();
     engine.SetPaintCallback(DrawLabelsOverSkin);
-    skin::SetThemeBackground(prepared);
+    skin::SetThemeBackground(PreparedBackground());
 }
 
 void OnMainWindowCreated(HWND window) {
@@ -211,14 +219,22 @@ const gdiplus::ByteBlock& BackgroundPicture() {
 }
 
 void StartPreparingMainWindowSkin() {
-    if (g_preparing == nullptr) g_preparing = CreateThread(nullptr, 0, PrepareSkin, nullptr, 0, nullptr);
+    if (g_preparation.thread != nullptr) return;
+    g_preparation.backgroundReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (g_preparation.backgroundReady == nullptr) return;
+    g_preparation.thread = CreateThread(nullptr, 0, PrepareSkin, nullptr, 0, nullptr);
+    if (g_preparation.thread == nullptr) {
+        CloseHandle(g_preparation.backgroundReady);
+        g_preparation.backgroundReady = nullptr;
+    }
 }
 
 void WaitForMainWindowSkin() {
-    if (g_preparing == nullptr) return;
-    WaitForSingleObject(g_preparing, INFINITE);
-    CloseHandle(g_preparing);
-    g_preparing = nullptr;
+    if (g_preparation.thread == nullptr) return;
+    WaitForSingleObject(g_preparation.thread, INFINITE);
+    CloseHandle(g_preparation.thread);
+    CloseHandle(g_preparation.backgroundReady);
+    g_preparation.thread = g_preparation.backgroundReady = nullptr;
 }
 
 POINT CentredOrigin(int screenWidth, int screenHeight, int width, int height) {
