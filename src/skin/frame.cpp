@@ -34,8 +34,13 @@ void SkinEngine::ComposeFrame(bool release, int) {
     if (!backBufferReady) {
         backBufferReady = true;
         ScreenSize screen = CurrentScreenSize();
+        const int bw = screen.width + kScreenMargin, bh = screen.height + kScreenMargin;
         backBuffer.DisposeImage();
-        backBuffer.CreateBitmap(screen.width + kScreenMargin, screen.height + kScreenMargin);
+        if (void* pixels = backPixels.Create(bw, bh)) {
+            backBuffer.CreateBitmapFromScan0(bw, bh, bw * 4, PixelFormat32bppARGB, pixels);
+        } else {
+            backBuffer.CreateBitmap(bw, bh);
+        }
         backGraphics.GetImageGraphicsContext(backBuffer);
     }
     float w = static_cast<float>(width), h = static_cast<float>(height);
@@ -123,7 +128,9 @@ void SkinEngine::Paint(bool immediate, int) {
     }
     if (immediate) {
         ComposeFrame(false);
-        CopyToWindow(backBuffer, 0, width, height);
+        HDC dc = GetDC(window);
+        PaintToDC(dc, RECT{0, 0, width, height}, false);
+        ReleaseDC(window, dc);
         return;
     }
     if (composePending) {
@@ -135,8 +142,39 @@ void SkinEngine::Paint(bool immediate, int) {
     EndPaint(window, &ps);
 }
 
-// Only the part of `image` that the window shows is copied: the back buffer
-// is screen-sized, and drawing all of it cost several times the window's part.
+void* PixelSurface::Create(int width, int height) {
+    Free();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as GDI+ lays rows out
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    dib_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    dc_ = dib_ != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+    if (dc_ == nullptr) {
+        Free();
+        return nullptr;
+    }
+    previous_ = SelectObject(dc_, dib_);
+    return pixels;
+}
+
+void PixelSurface::Free() {
+    if (dc_ != nullptr) {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+    if (dib_ != nullptr) DeleteObject(dib_);
+    dib_ = nullptr;
+    dc_ = nullptr;
+    previous_ = nullptr;
+}
+
+// Only the part of `image` that the window shows is copied: drawing all of a
+// larger image cost several times the window's part.
 void SkinEngine::CopyToWindow(const gdiplus::Image& image, float x, int partWidth, int partHeight) {
     HDC dc = GetDC(window);
     gdiplus::Graphics screen;
@@ -147,6 +185,12 @@ void SkinEngine::CopyToWindow(const gdiplus::Image& image, float x, int partWidt
 }
 
 void SkinEngine::PaintToDC(HDC dc, const RECT& rect, bool clip) {
+    // Exactly the rectangle asked for, so clipped or not comes to the same.
+    if (backPixels.dc() != nullptr && backBuffer.GetHandle() != nullptr) {
+        BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, backPixels.dc(), rect.left,
+               rect.top, SRCCOPY);
+        return;
+    }
     gdiplus::Graphics graphics;
     graphics.CreateFromHDC(dc);
     if (clip) {

@@ -104,6 +104,7 @@ void SkinEngine::Detach() {
     // The drawing context goes before the bitmap it draws into.
     ComposeFrame(true);
     backBuffer.DisposeImage();
+    backPixels.Free();
     captionImage.DisposeImage();
     window = nullptr;
 }
