@@ -1,4 +1,7 @@
 // Composition of the frame into the back buffer, and its way to the screen.
+#include <algorithm>
+#include <cstring>
+
 #include "skin/module.h"
 #include "skin/pictures.h"
 #include "skin/skin_engine.h"
@@ -52,7 +55,9 @@ void SkinEngine::ComposeFrame(bool release, int) {
     // The background covers the whole window, so it is never cleared first.
     // Only the window's part of the screen-sized pictures is drawn: drawing
     // all of them through the clip cost twice as much.
-    backGraphics.DrawImagePointRect(CurrentTheme().background, 0, 0, 0, 0, w, h);
+    if (!CopyBackground()) {
+        backGraphics.DrawImagePointRect(CurrentTheme().background, 0, 0, 0, 0, w, h);
+    }
     backGraphics.DrawImagePointRect(captionImage, 0, 0, 0, 0, w, static_cast<float>(captionImage.GetImageHeight()));
     if (paintCallback != nullptr) {
         paintCallback(reinterpret_cast<std::uintptr_t>(backGraphics.NativeGraphics()),
@@ -67,6 +72,29 @@ void SkinEngine::ComposeFrame(bool release, int) {
         float gw = static_cast<float>(grip.GetImageWidth()), gh = static_cast<float>(grip.GetImageHeight());
         backGraphics.DrawImageScaled(grip, w - gw - 6, h - gh - 6, gw, gh);
     }
+}
+
+// Every background the theme makes is opaque, so drawing it over the back
+// buffer comes to copying its pixels: row by row that costs a fraction of a
+// GDI+ draw. False when either side's pixels cannot be reached.
+bool SkinEngine::CopyBackground() {
+    gdiplus::Bitmap& background = CurrentTheme().background;
+    auto* target = static_cast<unsigned char*>(backPixels.pixels());
+    if (target == nullptr || background.GetHandle() == nullptr) return false;
+    const int targetWidth = static_cast<int>(backBuffer.GetImageWidth());
+    const int targetHeight = static_cast<int>(backBuffer.GetImageHeight());
+    const gdiplus::Rect part{0, 0,
+                             std::min({width, targetWidth, static_cast<int>(background.GetImageWidth())}),
+                             std::min({height, targetHeight, static_cast<int>(background.GetImageHeight())})};
+    if (part.width <= 0 || part.height <= 0) return true;
+    gdiplus::BitmapData source;
+    if (!background.BitmapLockBits(part, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, source)) return false;
+    const auto* from = static_cast<const unsigned char*>(source.scan0);
+    for (int y = 0; y < part.height; ++y, from += source.stride, target += targetWidth * 4) {
+        std::memcpy(target, from, static_cast<std::size_t>(part.width) * 4);
+    }
+    background.BitmapUnlockBits(source);
+    return true;
 }
 
 // The 17 x 16 template in nine pieces: corners drawn whole through a clip,
@@ -159,6 +187,7 @@ void* PixelSurface::Create(int width, int height) {
         return nullptr;
     }
     previous_ = SelectObject(dc_, dib_);
+    pixels_ = pixels;
     return pixels;
 }
 
@@ -171,6 +200,7 @@ void PixelSurface::Free() {
     dib_ = nullptr;
     dc_ = nullptr;
     previous_ = nullptr;
+    pixels_ = nullptr;
 }
 
 // Only the part of `image` that the window shows is copied: drawing all of a

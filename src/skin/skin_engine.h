@@ -54,8 +54,11 @@ public:
     void* Create(int width, int height);
     void Free();
     HDC dc() const { return dc_; }
+    // Rows of width x 4 bytes, top row first; null when there are none.
+    void* pixels() const { return pixels_; }
 
 private:
+    void* pixels_ = nullptr;
     HBITMAP dib_ = nullptr;
     HDC dc_ = nullptr;
     HGDIOBJ previous_ = nullptr;
@@ -171,6 +174,7 @@ private:
     // Makes `button` hot and fades it in, fading out the one that was hot.
     void MakeHot(int button);
     void ReleaseHot();
+    bool CopyBackground();
     void DrawFramePieces();
     void DrawRestingButtons();
     // Draws the image straight onto the window at (x, 0).
