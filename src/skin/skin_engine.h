@@ -99,6 +99,9 @@ public:
     // immediate: compose and copy to the window now; else the WM_PAINT handler.
     void Paint(bool immediate, int reserved = 0);
     void PaintToDC(HDC dc, const RECT& rect, bool clip);
+    // The window's part of the theme background into the back buffer, as
+    // pixels; false when they cannot be reached (then it is drawn instead).
+    bool CopyBackground();
 
     // Caption bar: icon and title into captionImage.
     void BuildCaption();
@@ -174,7 +177,6 @@ private:
     // Makes `button` hot and fades it in, fading out the one that was hot.
     void MakeHot(int button);
     void ReleaseHot();
-    bool CopyBackground();
     void DrawFramePieces();
     void DrawRestingButtons();
     // Draws the image straight onto the window at (x, 0).
