@@ -138,6 +138,7 @@ skin::PictureBackground& PreparedBackground() {
 void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t, std::uintptr_t,
                                   std::uintptr_t) {
+    // The layer is the preparing thread's until it is done.
     WaitForMainWindowSkin();
     const skin::Theme& theme = skin::CurrentTheme();
     if (g_labels.image.GetHandle() == nullptr || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {

@@ -109,6 +109,60 @@ TEST(PictureBackground, UnscaledAtOriginWithFadedEdges) {
     EXPECT_GT(ChannelDistance(bg.BitmapGetPixel(pw - 48, 20), average), ChannelDistance(kBlue, average) / 2);
 }
 
+struct PreparationJob {
+    const gdiplus::ByteBlock* picture;
+    PictureBackground* prepared;
+};
+
+DWORD WINAPI PrepareElsewhere(void* parameter) {
+    auto* job = static_cast<PreparationJob*>(parameter);
+    PreparePictureBackground(*job->picture, *job->prepared);
+    return 0;
+}
+
+// The program prepares its picture background on a second thread while the
+// window is created: what it makes there must be what this thread makes,
+// for a JPEG (the embedded picture's kind) as for a PNG, and setting it
+// hands the bitmap over to the theme.
+TEST(PictureBackground, PreparedOnAnotherThreadAsOnThisOne) {
+    const gdiplus::TextValue kJpeg = "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}";  // the format
+    const gdiplus::ByteBlock png = fixtures::TwoHalvesPicture(0xFF204080, 0xFFC0A060, 120, 90);
+    gdiplus::Bitmap decoded;
+    decoded.CreateBitmapFromBytes(png);
+    const struct {
+        const char* what;
+        gdiplus::ByteBlock picture;
+    } kinds[] = {{"png", png}, {"jpeg", decoded.SaveImageToBytes(kJpeg)}};
+    decoded.DisposeImage();
+
+    for (const auto& kind : kinds) {
+        ASSERT_FALSE(kind.picture.empty()) << kind.what;
+        PictureBackground here, there;
+        PreparePictureBackground(kind.picture, here);
+        PreparationJob job{&kind.picture, &there};
+        HANDLE thread = CreateThread(nullptr, 0, PrepareElsewhere, &job, 0, nullptr);
+        ASSERT_NE(thread, nullptr);
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+
+        EXPECT_NE(there.average, 0u) << kind.what << ": the picture was not decoded there";
+        EXPECT_EQ(there.average, here.average) << kind.what;
+        EXPECT_EQ(there.screenWidth, here.screenWidth) << kind.what;
+        ASSERT_EQ(there.background.GetImageWidth(), here.background.GetImageWidth()) << kind.what;
+        for (const POINT p : {POINT{10, 10}, POINT{100, 45}, POINT{118, 88}, POINT{300, 200}}) {
+            EXPECT_EQ(there.background.BitmapGetPixel(p.x, p.y), here.background.BitmapGetPixel(p.x, p.y))
+                << kind.what << " at " << p.x << "," << p.y;
+        }
+
+        void* const handle = there.background.GetHandle();
+        SetThemeBackground(there);
+        EXPECT_EQ(CurrentTheme().background.GetHandle(), handle) << kind.what;
+        EXPECT_EQ(there.background.GetHandle(), nullptr) << kind.what;
+        EXPECT_EQ(CurrentTheme().baseColour, here.average) << kind.what;
+        EXPECT_EQ(CurrentTheme().backgroundPicture, kind.picture) << kind.what;
+    }
+}
+
 ScreenSize fakeScreen;
 ScreenSize FakeScreen() { return fakeScreen; }
 
