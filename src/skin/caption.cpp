@@ -74,9 +74,21 @@ FittedTitle FitTitle(const TextValue& title, const TextOptions& options, bool ha
     for (std::size_t i = 0; i < title.size(); i += IsDBCSLeadByte(static_cast<BYTE>(title[i])) ? 2 : 1) {
         starts.push_back(i);
     }
-    for (; !starts.empty(); starts.pop_back()) {
-        if (fits(title.substr(0, starts.back()) + "...", fitted)) return fitted;
+    // A longer beginning never measures narrower: search for the longest
+    // that fits, a handful of measurements instead of one per character.
+    FittedTitle best;
+    bool found = false;
+    for (std::size_t low = 0, high = starts.size(); low < high;) {
+        const std::size_t middle = (low + high) / 2;
+        if (fits(title.substr(0, starts[middle]) + "...", fitted)) {
+            best = fitted;
+            found = true;
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
     }
+    if (found) return best;
     fits("...", fitted);
     return fitted;
 }

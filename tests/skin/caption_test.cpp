@@ -87,6 +87,11 @@ TEST(FitTitle, ShortensByWholeCharactersToTheLimit) {
     EXPECT_EQ(i, kept.size());
     const AreaRecord rect = TitleRect(MeasureText(fitted, bold), true);
     EXPECT_LE(rect.x + rect.width, limit);
+    // And the longest such beginning: one character more no longer fits.
+    ASSERT_LT(kept.size(), title.size());
+    const std::size_t next = kept.size() + (IsDBCSLeadByte(static_cast<BYTE>(title[kept.size()])) ? 2 : 1);
+    const AreaRecord longer = TitleRect(MeasureText(title.substr(0, next) + "...", bold), true);
+    EXPECT_GT(longer.x + longer.width, limit);
     EXPECT_EQ(FitTitle("dotlock", bold, true, limit).text, "dotlock");  // fits: untouched
 }
 
