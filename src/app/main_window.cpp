@@ -141,7 +141,8 @@ void __stdcall DrawLabelsOverSkin(std::uintptr_t graphics, std::uintptr_t, std::
     // The layer is the preparing thread's until it is done.
     WaitForMainWindowSkin();
     const skin::Theme& theme = skin::CurrentTheme();
-    if (g_labels.image.GetHandle() == nullptr || g_labels.textColour != theme.textColour || g_labels.glowColour != theme.glowColour) {
+    if (g_labels.image.GetHandle() == nullptr || g_labels.textColour != theme.textColour ||
+        g_labels.glowColour != theme.glowColour) {
         DrawLabelLayer(theme.textColour, theme.glowColour);
     }
     // The context belongs to the engine: borrowed for one draw, never deleted.

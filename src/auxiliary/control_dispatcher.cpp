@@ -99,7 +99,8 @@ bool MatchesControlEvent(const DispatchEntry& entry, const Message& msg) {
 // The dispatcher never waits for a handler. A button's handler insists: it
 // runs on this thread when no thread can be made.
 void StartHandler(const DispatchEntry& entry) {
-    LATE_BOUND("shlwapi.dll", SHCreateThread)(entry.handler, nullptr, entry.kind == kinds::pushButton ? CTF_INSIST : 0, nullptr);
+    const DWORD flags = entry.kind == kinds::pushButton ? CTF_INSIST : 0;
+    LATE_BOUND("shlwapi.dll", SHCreateThread)(entry.handler, nullptr, flags, nullptr);
 }
 
 // Walks a table from its first entry, handing each to `take`. A set stop

@@ -181,8 +181,8 @@ void SkinEngine::EnsureTicking() {
         return;
     }
     tickPending.store(false);
-    timerId = LATE_BOUND("winmm.dll", timeSetEvent)(kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
-                           TIME_PERIODIC);
+    timerId = LATE_BOUND("winmm.dll", timeSetEvent)(
+        kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0, TIME_PERIODIC);
 }
 
 }  // namespace skin
