@@ -56,9 +56,8 @@ double SecondsPerCall(const std::function<void()>& call) {
     return (Now() - start) / kRepeats;
 }
 
-// Draws `image` onto the window the way the engine reaches the screen: a
-// graphics on the window's DC and one DrawImage; with a width, only that
-// part of the image.
+// The baseline's way to the screen: a graphics on the window's DC and one
+// DrawImage of `image`; with a width, only that part of the image.
 void CopyToWindow(HWND window, const gdiplus::Image& image, float x, float y, int width, int height) {
     HDC dc = GetDC(window);
     gdiplus::Graphics screen;

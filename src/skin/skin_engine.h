@@ -1,7 +1,7 @@
 // SkinEngine: takes over the frame of one top-level window. It subclasses the
 // window, removes the system frame so the whole window is client area, and
 // draws its own frame (theme background, caption bar, rounded border, caption
-// buttons, size grip) into a back buffer that reaches the screen in one draw.
+// buttons, size grip) into a back buffer that reaches the screen in one copy.
 // It answers hit tests so the window drags by any free spot and, when
 // resizable, sizes by its edges, and clips the window to a rounded rectangle.
 #pragma once
