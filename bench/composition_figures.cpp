@@ -57,17 +57,12 @@ double SecondsPerCall(const std::function<void()>& call) {
 }
 
 // The baseline's way to the screen: a graphics on the window's DC and one
-// DrawImage of `image`; with a width, only that part of the image.
-void CopyToWindow(HWND window, const gdiplus::Image& image, float x, float y, int width, int height) {
+// DrawImage of the whole `image`.
+void DrawOnWindow(HWND window, const gdiplus::Image& image) {
     HDC dc = GetDC(window);
     gdiplus::Graphics screen;
     screen.CreateFromHDC(dc);
-    if (width > 0) {
-        screen.DrawImagePointRect(image, x, y, 0, 0, static_cast<float>(width), static_cast<float>(height),
-                                  gdiplus::kUnitPixel);
-    } else {
-        screen.DrawImage(image, x, y);
-    }
+    screen.DrawImage(image, 0, 0);
     screen.DeleteGraphics();
     ReleaseDC(window, dc);
 }
@@ -131,7 +126,7 @@ std::vector<Row> MeasureComposition(double dotlockPeakBytes) {
                  back.DrawImagePointRect(skin::CurrentTheme().background, 0, 0, 0, 0, w, h, gdiplus::kUnitPixel);
              }},
         };
-        const auto blit = [&] { CopyToWindow(plain, picture, 0, 0, 0, 0); };
+        const auto blit = [&] { DrawOnWindow(plain, picture); };
         blit();
         engine.Paint(true);  // first calls pay one-off costs
         std::vector<double> blits;
