@@ -20,19 +20,6 @@ constexpr int kCaptionHeight = 30;
 constexpr int kGlossBandHeight = 15;
 constexpr float kIconX = 8, kIconY = 7, kIconSize = 16;
 
-// GDI+ mode numbers used here.
-constexpr int kTextClearTypeGridFit = 5;
-constexpr int kTextAntiAlias = 4;
-constexpr int kSmoothingNone = 3;
-constexpr int kCompositingAssumeLinear = 4;
-constexpr int kInterpolationHighQuality = 2;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kPixelOffsetNone = 3;
-constexpr int kStringFormatNoWrap = 0x1000;
-constexpr int kStringFormatLineLimit = 0x2000;
-constexpr int kStringFormatVertical = 0x2;
-constexpr int kStringFormatRightToLeft = 0x1;
-
 float FontSize(const TextOptions& options) { return static_cast<float>(options.size < 10 ? 12 : options.size); }
 int FontStyle(const TextOptions& options) { return options.bold ? 1 : 0; }
 
@@ -40,9 +27,10 @@ void CreateFormat(gdiplus::StringFormat& format, const TextOptions& options) {
     format.CreateStringFormat();
     format.SetStringFormatLineAlign(options.lineAlignment);
     format.SetStringFormatAlign(options.alignment);
-    format.SetStringFormatFlags((options.lineLimit ? kStringFormatLineLimit : kStringFormatNoWrap) +
-                                (options.vertical ? kStringFormatVertical : 0) +
-                                (options.rightToLeft ? kStringFormatRightToLeft : 0));
+    using namespace Gdiplus;
+    format.SetStringFormatFlags((options.lineLimit ? StringFormatFlagsLineLimit : StringFormatFlagsNoWrap) +
+                                (options.vertical ? StringFormatFlagsDirectionVertical : 0) +
+                                (options.rightToLeft ? StringFormatFlagsDirectionRightToLeft : 0));
 }
 
 // At most 254 bytes, as the caption has always read it.
@@ -101,7 +89,8 @@ AreaRecord MeasureText(const TextValue& text, const TextOptions& options) {
     HDC dc = GetDC(nullptr);
     gdiplus::Graphics graphics;
     graphics.CreateFromHDC(dc);
-    graphics.SetTextRenderingHint(CurrentTheme().fontName == "宋体" ? kTextClearTypeGridFit : kTextAntiAlias);
+    graphics.SetTextRenderingHint(CurrentTheme().fontName == "宋体" ? Gdiplus::TextRenderingHintClearTypeGridFit
+                                                                   : Gdiplus::TextRenderingHintAntiAlias);
     gdiplus::RectF box;
     graphics.MeasureString(text, font, box, gdiplus::RectF{}, &format);
     format.DeleteStringFormat();
@@ -153,7 +142,7 @@ void DrawGlowText(gdiplus::Bitmap& target, const AreaRecord& rect, const TextVal
     }
     SoftBlur(layer, 3);
 
-    g.SetTextRenderingHint(kTextAntiAlias);
+    g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     gdiplus::SolidBrush brush;
     brush.CreateSolidFill(ToArgb(textColour, 230));
     // One pixel right of the glow's layout.
@@ -177,9 +166,9 @@ void DrawGlowText(gdiplus::Bitmap& target, const AreaRecord& rect, const TextVal
 void SoftBlur(gdiplus::Bitmap& image, int factor) {
     gdiplus::Graphics g;
     g.GetImageGraphicsContext(image);
-    g.SetSmoothingMode(kSmoothingNone);
-    g.SetCompositingQuality(kCompositingAssumeLinear);
-    g.SetInterpolationMode(kInterpolationHighQuality);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeNone);
+    g.SetCompositingQuality(Gdiplus::CompositingQualityAssumeLinear);
+    g.SetInterpolationMode(Gdiplus::InterpolationModeHighQuality);
     const int w = image.GetImageWidth(), h = image.GetImageHeight();
     gdiplus::Bitmap small;
     small.CreateBitmap(static_cast<int>(w / static_cast<double>(factor) / 1.5),
@@ -187,8 +176,8 @@ void SoftBlur(gdiplus::Bitmap& image, int factor) {
     const float sw = static_cast<float>(small.GetImageWidth()), sh = static_cast<float>(small.GetImageHeight());
     gdiplus::Graphics gs;
     gs.GetImageGraphicsContext(small);
-    gs.SetInterpolationMode(kInterpolationHighQualityBicubic);
-    gs.SetPixelOffsetMode(kPixelOffsetNone);
+    gs.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    gs.SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
     gs.DrawImageScaled(image, 0, 0, sw, sh);
     g.GraphicsClear(0);
     g.DrawImageScaled(small, 0, 0, static_cast<float>(w), static_cast<float>(h));

@@ -7,15 +7,6 @@
 #include "skin/skin_engine.h"
 
 namespace skin {
-namespace {
-
-// GDI+ mode numbers of the composition: speed over quality, and nearest
-// neighbour so the stretched edges stay one pixel thick.
-constexpr int kInterpolationNearestNeighbor = 5;
-constexpr int kSmoothingHighSpeed = 1;
-constexpr int kCompositingHighSpeed = 1;
-
-}  // namespace
 
 void SkinEngine::ComposeFrame(bool release, int) {
     if (release) {
@@ -48,9 +39,10 @@ void SkinEngine::ComposeFrame(bool release, int) {
     }
     float w = static_cast<float>(width), h = static_cast<float>(height);
     backGraphics.SetClipRect(0, 0, w, h);
-    backGraphics.SetInterpolationMode(kInterpolationNearestNeighbor);
-    backGraphics.SetSmoothingMode(kSmoothingHighSpeed);
-    backGraphics.SetCompositingQuality(kCompositingHighSpeed);
+    // Speed over quality, and nearest neighbour so the stretched edges stay one pixel thick.
+    backGraphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+    backGraphics.SetSmoothingMode(Gdiplus::SmoothingModeHighSpeed);
+    backGraphics.SetCompositingQuality(Gdiplus::CompositingQualityHighSpeed);
 
     // The background covers the whole window, so it is never cleared first.
     // Only the window's part of the screen-sized pictures is drawn: drawing

@@ -12,8 +12,6 @@
 namespace skin {
 namespace {
 
-// GDI+ mode numbers used here.
-constexpr int kInterpolationHighQualityBicubic = 7;
 // Width of the faded right and bottom edges of the picture background.
 constexpr float kFade = 50;
 
@@ -143,7 +141,7 @@ Colour AverageColour(const gdiplus::Image& picture) {
     pixel.CreateBitmap(1, 1);
     gdiplus::Graphics graphics;
     graphics.GetImageGraphicsContext(pixel);
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
     // Nothing is drawn for a picture that did not decode: the pixel stays black.
     graphics.DrawImageScaled(picture, 0, 0, 1, 1);
     Colour average = FromArgb(pixel.BitmapGetPixel(0, 0)).colour;
