@@ -28,10 +28,12 @@ int GetImageEncoders(std::vector<ImageCodecInfo>& encoders) {
     if (!StoreStatus(GDIP(GdipGetImageEncodersSize)(&count, &size))) {
         return 0;
     }
-    encoders.assign(count, ImageCodecInfo());
     ByteBlock buffer(size);
-    StoreStatus(GDIP(GdipGetImageEncoders)(
-        count, size, reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data())));
+    if (!StoreStatus(GDIP(GdipGetImageEncoders)(count, size,
+                                                reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data())))) {
+        return 0;
+    }
+    encoders.assign(count, ImageCodecInfo());
     for (UINT i = 0; i < count && (i + 1) * sizeof(Gdiplus::ImageCodecInfo) <= size; ++i) {
         Gdiplus::ImageCodecInfo raw;
         std::memcpy(&raw, buffer.data() + i * sizeof(raw), sizeof(raw));

@@ -13,36 +13,59 @@ const Gdiplus::EncoderParameters* BlockOf(const ByteBlock& block) {
     return block.empty() ? nullptr : reinterpret_cast<const Gdiplus::EncoderParameters*>(block.data());
 }
 
-ByteBlock BlockFor(const EncoderParameters* parameters) {
-    return parameters != nullptr ? BuildEncoderParameterBlock(*parameters) : ByteBlock();
+// The GDI+ block for `parameters` (empty for none); false when GDI+ would
+// read past what was given: a count beyond the elements, or a value shorter
+// than its number of values of its type.
+bool BlockFor(const EncoderParameters* parameters, ByteBlock& block) {
+    block.clear();
+    if (parameters == nullptr) return true;
+    if (parameters->count < 0 || static_cast<std::size_t>(parameters->count) > parameters->parameters.size()) {
+        return false;
+    }
+    for (const EncoderParameter& p : parameters->parameters) {
+        if (p.numberOfValues < 0 || p.value.size() < std::size_t(p.numberOfValues) * EncoderValueSize(p.type)) {
+            return false;
+        }
+    }
+    block = BuildEncoderParameterBlock(*parameters);
+    return true;
 }
+
+bool Refused() { return StoreStatus(Gdiplus::InvalidParameter); }
 
 }  // namespace
 
 bool Image::SaveImageToFile(const TextValue& fileName, const TextValue& format,
                             const EncoderParameters* parameters) const {
+    ByteBlock block;
+    if (!BlockFor(parameters, block)) return Refused();
     CLSID clsid = EncoderFor(format.empty() ? GetImageRawFormat() : format);
-    ByteBlock block = BlockFor(parameters);
     std::wstring wide = TextToWide(fileName);
     return StoreStatus(GDIP(GdipSaveImageToFile)(image_, wide.c_str(), &clsid, BlockOf(block)));
 }
 
 ByteBlock Image::SaveImageToBytes(const TextValue& format, const EncoderParameters* parameters) const {
+    ByteBlock block;
+    if (!BlockFor(parameters, block)) {
+        Refused();
+        return ByteBlock();
+    }
     MemoryStream memory;
     CLSID clsid = EncoderFor(format.empty() ? GetImageRawFormat() : format);
     IStream* stream = memory.Create(ByteBlock());  // grows as the encoder writes
-    ByteBlock block = BlockFor(parameters);
     StoreStatus(GDIP(GdipSaveImageToStream)(image_, stream, &clsid, BlockOf(block)));
     return memory.GetBytes();
 }
 
 bool Image::SaveAdd(const EncoderParameters& parameters) const {
-    ByteBlock block = BuildEncoderParameterBlock(parameters);
+    ByteBlock block;
+    if (!BlockFor(&parameters, block)) return Refused();
     return StoreStatus(GDIP(GdipSaveAdd)(image_, BlockOf(block)));
 }
 
 bool Image::SaveAddImage(const Image& image, const EncoderParameters& parameters) const {
-    ByteBlock block = BuildEncoderParameterBlock(parameters);
+    ByteBlock block;
+    if (!BlockFor(&parameters, block)) return Refused();
     return StoreStatus(GDIP(GdipSaveAddImage)(image_, image.image_, BlockOf(block)));
 }
 

@@ -210,6 +210,41 @@ TEST(EncoderParameterBlock, ReadRefusesACountLargerThanTheBlock) {
 // Wine returns NotImplemented (6) from GdipGetEncoderParameterListSize, so
 // the wrapper stops there (its GdipGetEncoderParameterList raises an
 // exception and is never reached); the status must come through unchanged.
+// Parameters GDI+ would read past are refused before any saving: a count
+// beyond the elements given, or a value shorter than its values need.
+TEST(ImageSaving, ParametersThatWouldBeReadPastAreRefused) {
+    Bitmap checker;
+    MakeChecker(checker);
+    const TextValue kQuality = "{1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}";
+    auto quality = [&](int count, int numberOfValues, std::size_t valueBytes) {
+        EncoderParameters parameters;
+        parameters.count = count;
+        parameters.parameters.push_back({kQuality, numberOfValues, 4, ByteBlock(valueBytes, 50)});
+        return parameters;
+    };
+    const struct {
+        const char* what;
+        EncoderParameters parameters;
+    } cases[] = {
+        {"count beyond the elements", quality(2, 1, 4)},
+        {"value shorter than one long", quality(1, 1, 3)},
+        {"value shorter than two longs", quality(1, 2, 4)},
+        {"negative number of values", quality(1, -1, 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LastGdiStatus = 0;
+        EXPECT_TRUE(checker.SaveImageToBytes(kJpeg, &c.parameters).empty());
+        EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+        EXPECT_FALSE(checker.SaveImageToFile(TempFile("refused.jpg"), kJpeg, &c.parameters));
+        EXPECT_FALSE(checker.SaveAdd(c.parameters));
+        EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+    }
+    // The same parameter, whole, is taken.
+    const EncoderParameters whole = quality(1, 1, 4);
+    EXPECT_FALSE(checker.SaveImageToBytes(kJpeg, &whole).empty());
+}
+
 TEST(ImageSaving, EncoderParameterListForJpeg) {
     Bitmap checker;
     MakeChecker(checker);
