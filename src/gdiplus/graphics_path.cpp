@@ -45,6 +45,8 @@ bool GraphicsPath::CreatePath(int fillMode) {
 
 bool GraphicsPath::CreatePath2(const std::vector<PointF>& points, const ByteBlock& types,
                                int fillMode) {
+    // The types give the count: GDI+ would read past fewer points.
+    if (points.size() < types.size()) return StoreStatus(Gdiplus::InvalidParameter);
     return FinishCreate(GDIP(GdipCreatePath2)(RunOf(points), types.data(),
                                               CountOf(types), FillModeOf(fillMode), &path_),
                         path_);
@@ -52,6 +54,8 @@ bool GraphicsPath::CreatePath2(const std::vector<PointF>& points, const ByteBloc
 
 bool GraphicsPath::CreatePath2I(const std::vector<Point>& points, const ByteBlock& types,
                                 int fillMode) {
+    // The points give the count: GDI+ would read past fewer types.
+    if (types.size() < points.size()) return StoreStatus(Gdiplus::InvalidParameter);
     return FinishCreate(GDIP(GdipCreatePath2I)(RunOf(points), types.data(),
                                                CountOf(points), FillModeOf(fillMode), &path_),
                         path_);

@@ -31,14 +31,12 @@ bool BlockFor(const EncoderParameters* parameters, ByteBlock& block) {
     return true;
 }
 
-bool Refused() { return StoreStatus(Gdiplus::InvalidParameter); }
-
 }  // namespace
 
 bool Image::SaveImageToFile(const TextValue& fileName, const TextValue& format,
                             const EncoderParameters* parameters) const {
     ByteBlock block;
-    if (!BlockFor(parameters, block)) return Refused();
+    if (!BlockFor(parameters, block)) return StoreStatus(Gdiplus::InvalidParameter);
     CLSID clsid = EncoderFor(format.empty() ? GetImageRawFormat() : format);
     std::wstring wide = TextToWide(fileName);
     return StoreStatus(GDIP(GdipSaveImageToFile)(image_, wide.c_str(), &clsid, BlockOf(block)));
@@ -47,7 +45,7 @@ bool Image::SaveImageToFile(const TextValue& fileName, const TextValue& format,
 ByteBlock Image::SaveImageToBytes(const TextValue& format, const EncoderParameters* parameters) const {
     ByteBlock block;
     if (!BlockFor(parameters, block)) {
-        Refused();
+        StoreStatus(Gdiplus::InvalidParameter);
         return ByteBlock();
     }
     MemoryStream memory;
@@ -59,13 +57,13 @@ ByteBlock Image::SaveImageToBytes(const TextValue& format, const EncoderParamete
 
 bool Image::SaveAdd(const EncoderParameters& parameters) const {
     ByteBlock block;
-    if (!BlockFor(&parameters, block)) return Refused();
+    if (!BlockFor(&parameters, block)) return StoreStatus(Gdiplus::InvalidParameter);
     return StoreStatus(GDIP(GdipSaveAdd)(image_, BlockOf(block)));
 }
 
 bool Image::SaveAddImage(const Image& image, const EncoderParameters& parameters) const {
     ByteBlock block;
-    if (!BlockFor(&parameters, block)) return Refused();
+    if (!BlockFor(&parameters, block)) return StoreStatus(Gdiplus::InvalidParameter);
     return StoreStatus(GDIP(GdipSaveAddImage)(image_, image.image_, BlockOf(block)));
 }
 

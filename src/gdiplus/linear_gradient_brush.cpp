@@ -101,6 +101,8 @@ bool LinearGradientBrush::GetLineGammaCorrection() const {
 
 bool LinearGradientBrush::SetLineBlend(const std::vector<float>& factors,
                                        const std::vector<float>& positions) {
+    // The factors give the count: GDI+ would read past fewer positions.
+    if (positions.size() < factors.size()) return StoreStatus(Gdiplus::InvalidParameter);
     return StoreStatus(GDIP(GdipSetLineBlend)(lineGradient_, factors.data(), positions.data(),
                                               CountOf(factors)));
 }
@@ -118,6 +120,7 @@ int LinearGradientBrush::GetLineBlend(std::vector<float>& factors,
 
 bool LinearGradientBrush::SetLinePresetBlend(const std::vector<Argb>& colors,
                                              const std::vector<float>& positions) {
+    if (positions.size() < colors.size()) return StoreStatus(Gdiplus::InvalidParameter);
     return StoreStatus(GDIP(GdipSetLinePresetBlend)(lineGradient_, AsArgbs(colors.data()),
                                                     positions.data(), CountOf(colors)));
 }

@@ -129,6 +129,13 @@ TEST(LinearGradientBlend, FailedCountLeavesArraysAlone) {
     ASSERT_TRUE(brush.CreateLineBrushFromRect({0, 0, 10, 10}, kFirst, kSecond));
     EXPECT_FALSE(brush.SetLineBlend({}, {}));
     EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+    // Fewer positions than the count would be read past: refused before GDI+.
+    LastGdiStatus = 0;
+    EXPECT_FALSE(brush.SetLineBlend({0, 0.5f, 1}, {0, 1}));
+    EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+    LastGdiStatus = 0;
+    EXPECT_FALSE(brush.SetLinePresetBlend({0xFF000000, 0xFFFFFFFF}, {0}));
+    EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
 }
 
 std::vector<float> ElementsOf(const Matrix& matrix) {

@@ -60,6 +60,14 @@ TEST(PathCreate, FromPointsAndTypes) {
     ASSERT_TRUE(ints.CreatePath2I({{0, 0}, {10, 0}, {10, 5}}, types));
     EXPECT_EQ(ints.GetPointCount(), 3);
     EXPECT_EQ(TypesOf(ints), types);
+
+    // The counted array longer than the other would be read past: refused.
+    GraphicsPath refused;
+    EXPECT_FALSE(refused.CreatePath2({{0, 0}, {10, 0}}, types));
+    EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+    EXPECT_FALSE(refused.CreatePath2I({{0, 0}, {10, 0}, {10, 5}, {0, 5}}, types));
+    EXPECT_EQ(LastGdiStatus.load(), Gdiplus::InvalidParameter);
+    EXPECT_EQ(refused.GetHandle(), nullptr);
 }
 
 TEST(PathData, ReadBackOfARectangle) {
