@@ -11,10 +11,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     const auto args = dotlock::ParseCommandLine(line);
+    // Without quotes and lead bytes nothing can carry a separator into an argument.
+    bool plain = line.find('"') == std::string::npos;
+    for (const char c : line) plain = plain && static_cast<unsigned char>(c) < 0x81;
     std::size_t total = 0;
     for (const auto& arg : args) {
         total += arg.size();
-        if (arg.find('"') != std::string::npos && line.find('"') == std::string::npos) std::abort();
+        for (const char c : arg) {
+            if (plain && static_cast<unsigned char>(c) < 0x21) std::abort();
+        }
     }
     if (total > line.size()) std::abort();
     (void)dotlock::DecideCommandLine(args);
