@@ -82,7 +82,8 @@ void UnlockFolder(const std::string& d, const std::string& stored, UserDialogs& 
         dialogs.ShowMessage(texts::kWrongPassword);
         return;
     }
-    const std::string passwordFile = d + "\\" + kPasswordFile;
+    // Where the password file is once the folder has its plain name again.
+    const std::string passwordFile = plain + "\\" + kPasswordFile;
     if (!dotted) {
         if (!DeleteFileA(passwordFile.c_str())) {
             dialogs.ShowMessage(texts::kStaleFileKept);
@@ -141,8 +142,10 @@ std::string LockConfirmPrompt(const std::string& folder) {
 }
 
 std::string ReadPasswordFile(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Shared, so that a scanner or backup reading the file does not make a
+    // locked folder look unlocked.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return {};
     // Read only as far as the first line end: the file may be large.
     std::string bytes;
@@ -157,7 +160,9 @@ std::string ReadPasswordFile(const std::string& path) {
 }
 
 bool WritePasswordFile(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    // Never over a file that is there: a lock only comes here when any
+    // "jm.dat" present has an empty first line, so it is someone else's.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     std::size_t done = 0;

@@ -23,10 +23,11 @@ int WriteDefaultValue(const std::vector<RegistryPlace>& places, const std::strin
             RegCreateKeyA(places[i].root, places[i].subKey.c_str(), &key) != ERROR_SUCCESS) {
             continue;
         }
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>(data.size() + 1));
+        const LONG written = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                            static_cast<DWORD>(data.size() + 1));
         RegCloseKey(key);
-        return static_cast<int>(i);
+        // A key that opens but takes no value is no better than one that does not open.
+        if (written == ERROR_SUCCESS) return static_cast<int>(i);
     }
     return -1;
 }

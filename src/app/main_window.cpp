@@ -168,8 +168,9 @@ void OnMainWindowCreated(HWND window) {
                  GetClassLongPtrA(window, GCLP_HICONSM));
     SkinMainWindow(window);
     g_dropTarget = RegisterFileDropTarget(window, [window](const std::string& text) {
-        PostMessageA(window, kHandleDropMessage, 0,
-                     reinterpret_cast<LPARAM>(new std::string(text)));
+        auto posted = std::make_unique<std::string>(text);
+        // The message owns the text once it is in the queue.
+        if (PostMessageA(window, kHandleDropMessage, 0, reinterpret_cast<LPARAM>(posted.get()))) posted.release();
     });
     HandleCommandLine();
 }

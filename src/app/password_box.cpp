@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/folder_lock.h"
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
 
 namespace dotlock {
@@ -107,8 +108,8 @@ void LayOut(HWND dlg, BoxState& state) {
                        static_cast<DWORD>(GetWindowLongA(dlg, GWL_EXSTYLE)));
     const int w = frame.right - frame.left;
     const int h = frame.bottom - frame.top;
-    SetWindowPos(dlg, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, 0);
+    const POINT at = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), w, h);
+    SetWindowPos(dlg, HWND_TOP, at.x, at.y, w, h, 0);
 }
 
 INT_PTR CALLBACK PasswordBoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {

@@ -115,6 +115,21 @@ TEST_F(FaultInjection, PasswordWriteFails) {
     EXPECT_EQ(FilesExact(plain), kContents);
 }
 
+// A "jm.dat" of the user's own whose first line is empty counts as no
+// password, so the lock prompts come; the lock must not write over it.
+TEST_F(FaultInjection, UsersOwnPasswordFileNameIsNotOverwritten) {
+    const std::string users("\nthe user's notes\r\n", 19);
+    WriteBytes(plain + "\\jm.dat", users);
+    ScriptedDialogs dialogs({kPassword, kPassword});
+    HandleDroppedFolder(plain, dialogs);
+    EXPECT_EQ(dialogs.messages, Messages{"无法写入密码文件，文件夹没有加密。"});
+    EXPECT_FALSE(ExistsExact(dotted));
+    auto files = FilesExact(plain);
+    EXPECT_EQ(files["jm.dat"], users);
+    files.erase("jm.dat");
+    EXPECT_EQ(files, kContents);
+}
+
 TEST_F(FaultInjection, UnlockRenameFailsBecauseThePlainNameExists) {
     Lock();
     MakeFolder(plain, {{"new.txt", "made meanwhile"}});
