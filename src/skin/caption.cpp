@@ -187,7 +187,8 @@ void SoftBlur(gdiplus::Bitmap& image, int factor) {
 }
 
 void SkinEngine::BuildCaption() {
-    if (WindowTitle(window).empty() || captionHidden) {
+    const TextValue windowTitle = WindowTitle(window);
+    if (windowTitle.empty() || captionHidden) {
         return;
     }
     // Like the frame, a hidden window's caption waits for its first composition.
@@ -216,10 +217,14 @@ void SkinEngine::BuildCaption() {
     options.lineAlignment = 1;  // centre
     // A title longer than the room left of the caption buttons ends in "..."
     // instead of running under them.
+    // Attaching builds the caption before the first WM_SIZE tells the width;
+    // the window's own rectangle is the width the frame will have.
+    RECT outer{};
+    const int windowWidth = width > 0 ? width : (GetWindowRect(window, &outer) ? outer.right - outer.left : 0);
     const int leftmost = (maximizeBox || minimizeBox) ? kMinimizeButton : kCloseButton;
-    const int buttonsLeft = width - kButtonTileLeft[leftmost];
-    const int rightLimit = showButtons && width > 0 ? buttonsLeft - 4 : INT_MAX;
-    const FittedTitle fitted = FitTitle(WindowTitle(window), options, !iconData.empty(), rightLimit);
+    const int buttonsLeft = windowWidth - kButtonTileLeft[leftmost];
+    const int rightLimit = showButtons && windowWidth > 0 ? buttonsLeft - 4 : INT_MAX;
+    const FittedTitle fitted = FitTitle(windowTitle, options, !iconData.empty(), rightLimit);
     const TextValue& title = fitted.text;
     const AreaRecord& box = fitted.box;
 

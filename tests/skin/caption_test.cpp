@@ -194,6 +194,17 @@ TEST_F(CaptionBar, GlossBandsUnlessPlain) {
     EXPECT_EQ(Alpha(Pixel(x, 20)), 0);
 }
 
+// Attached to a window that is already showing, the engine learns the
+// window's width only after the first caption: a long title must still stop
+// short of the buttons once it is known.
+TEST_F(CaptionBar, LongTitleOfAShowingWindowStopsShortOfTheButtons) {
+    SetWindowTextA(window, "Varocel文件夹加密大师byQuessel");
+    Attach(gdiplus::ByteBlock{0}, true);
+    const int buttonsLeft = 326 - kButtonTileLeft[kMinimizeButton];
+    EXPECT_GT(InkBox(engine.captionImage, 28, buttonsLeft).width, 100) << "the title is drawn";
+    EXPECT_EQ(InkBox(engine.captionImage, buttonsLeft, StripWidth()).width, 0);
+}
+
 // The title sits at x 28 beside an icon place, at x 10 when there is no
 // icon data; so left of 26 only the icon can leave ink when there is data.
 TEST_F(CaptionBar, IconFromTheWindowFromPictureBytesOrNone) {
