@@ -181,8 +181,11 @@ void SkinEngine::EnsureTicking() {
         return;
     }
     tickPending.store(false);
-    timerId = LATE_BOUND("winmm.dll", timeSetEvent)(
-        kTickMilliseconds, 0, reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0, TIME_PERIODIC);
+    // Killing waits for a tick already under way: the engine may free the
+    // thunk it runs through right after. A tick only posts, so nothing waits long.
+    timerId = LATE_BOUND("winmm.dll", timeSetEvent)(kTickMilliseconds, 0,
+                                                    reinterpret_cast<LPTIMECALLBACK>(timerThunk.code()), 0,
+                                                    TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
 }
 
 }  // namespace skin
