@@ -99,6 +99,8 @@ void SkinEngine::Detach() {
         SetWindowLongA(window, GWL_STYLE, savedStyle);
         SetWindowLongA(window, GWL_EXSTYLE, savedExStyle);
         SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(previousWndProc));
+        // Nor does it stay clipped to the skin's rounded corners.
+        SetWindowRgn(window, nullptr, TRUE);
     }
     previousWndProc = nullptr;
     // The drawing context goes before the bitmap it draws into.

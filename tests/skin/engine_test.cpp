@@ -153,6 +153,15 @@ TEST(Detach, DestroyRestoresTheWindowAndTheEngineAttachesAgain) {
     EXPECT_FALSE(engine.backBufferReady);
     EXPECT_EQ(engine.backBuffer.GetHandle(), nullptr);
 
+    // Detaching from a window that lives on gives back its whole shape too.
+    TestWindow kept;
+    ASSERT_EQ(engine.Attach(kept), "");
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(kept, region), ERROR) << "the skin clips to rounded corners";
+    engine.Detach();
+    EXPECT_EQ(GetWindowRgn(kept, region), ERROR);
+    DeleteObject(region);
+
     TestWindow again;
     EXPECT_EQ(engine.Attach(again), "");
     EXPECT_EQ(engine.window, again.handle());
