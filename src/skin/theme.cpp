@@ -161,6 +161,8 @@ void PreparePictureBackground(const ByteBlock& picture, PictureBackground& prepa
 }
 
 void SetThemeColour(Colour colour) {
+    // The picture is no longer the theme's: a later display change must not bring it back.
+    CurrentTheme().backgroundPicture.clear();
     DeriveColours(colour);
     RenderGradientBackground(colour, true);
     NotifySkinnedWindows();
@@ -199,6 +201,11 @@ void RenderGradientBackground(Colour colour, bool force) {
 
 void RenderPictureBackground(bool force) {
     Theme& theme = CurrentTheme();
+    // A colour theme has no picture: its background is the gradient.
+    if (theme.backgroundPicture.empty()) {
+        RenderGradientBackground(theme.baseColour, force);
+        return;
+    }
     if (theme.pictureScreenWidth >= CurrentScreenSize().width && !force) {
         return;
     }

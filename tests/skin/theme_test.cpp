@@ -205,5 +205,23 @@ TEST(BackgroundOnDisplayChange, OnlyAWiderScreenRendersAgain) {
     SetThemeColour(0xC06000);
 }
 
+// The engine answers a display change with the picture rendering; after a
+// colour was set instead of a picture, that must give the colour's gradient,
+// not an old picture nor the black of no picture.
+TEST(BackgroundOnDisplayChange, AColourThemeStaysItsGradient) {
+    fakeScreen = {640, 480};
+    SetScreenSizeSource(FakeScreen);
+    SetThemeBackground(fixtures::SolidPicture(0xFF808040));
+    SetThemeColour(0x336699);
+    fakeScreen = {800, 600};
+    RenderPictureBackground(false);
+    const gdiplus::Argb shown = CurrentTheme().background.BitmapGetPixel(400, 300);
+    EXPECT_EQ(CurrentTheme().background.GetImageWidth(), 810);
+    RenderGradientBackground(0x336699, true);
+    EXPECT_EQ(shown, CurrentTheme().background.BitmapGetPixel(400, 300)) << std::hex << shown;
+    SetScreenSizeSource(nullptr);
+    SetThemeColour(0xC06000);
+}
+
 }  // namespace
 }  // namespace skin
