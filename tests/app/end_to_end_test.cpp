@@ -23,7 +23,6 @@ using testing::FilesExact;
 using testing::MakeFolder;
 using testing::ReadExact;
 using testing::ScratchRoot;
-using testing::Wide;
 
 std::string VerbValue() {
     HKEY key;
@@ -165,6 +164,8 @@ TEST_F(EndToEnd, ClosingOpensTheMakersPageOnce) {
 
     if (hadValue) {
         RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), savedSize);
+    } else {
+        RegDeleteValueA(key, nullptr);  // leave no recorder behind in the prefix
     }
     RegCloseKey(key);
     EXPECT_EQ(opened, "http://www.example.com/\n");

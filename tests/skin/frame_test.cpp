@@ -74,6 +74,7 @@ TEST_F(Composition, NoGuideLineShowsAnywhere) {
     for (bool resizable : {false, true}) {
         engine.Detach();
         Attach(resizable);
+        ASSERT_EQ(Pixel(W / 2, 0), kBorder) << "the frame was composed";
         int magenta = 0;
         for (int y = 0; y < H; ++y) {
             for (int x = 0; x < W; ++x) {
