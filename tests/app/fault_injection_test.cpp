@@ -35,7 +35,7 @@ class HeldFile {
 public:
     void Hold(const std::string& path) {
         Release();
-        handle_ = CreateFileW((L"\\\\?\\" + Wide(path)).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        handle_ = CreateFileW(Verbatim(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     }
     void Release() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);

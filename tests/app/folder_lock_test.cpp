@@ -183,7 +183,7 @@ TEST_F(FolderLockTest, UnrenamablePathsEndSilentlyAfterTheLockPrompts) {
 
 TEST_F(FolderLockTest, LockedFolderWithoutItsPasswordFileCannotBeLockedAgain) {
     Lock("abc");
-    DeleteFileW((L"\\\\?\\" + testing::Wide(dotted) + L"\\jm.dat").c_str());
+    DeleteFileW(testing::Verbatim(dotted + "\\jm.dat").c_str());
     ScriptedDialogs dialogs({"abc", "abc"});
     HandleDroppedFolder(dotted, dialogs);
     EXPECT_EQ(dialogs.prompts, (std::vector<Prompt>{LockFirst(dotted), LockSecond(dotted)}));
@@ -201,7 +201,7 @@ TEST_F(FolderLockTest, EmptyFirstLineCountsAsUnlocked) {
 TEST_F(FolderLockTest, UnreadablePasswordFileCountsAsUnlocked) {
     Lock("abc");
     // Held open without sharing by another program.
-    HANDLE held = CreateFileW((L"\\\\?\\" + testing::Wide(dotted) + L"\\jm.dat").c_str(), GENERIC_READ, 0,
+    HANDLE held = CreateFileW(testing::Verbatim(dotted + "\\jm.dat").c_str(), GENERIC_READ, 0,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedDialogs dialogs({kCancel});

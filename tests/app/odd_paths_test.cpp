@@ -20,7 +20,7 @@ const std::map<std::string, std::string> kContents{{"a.txt", "alpha"}};
 std::vector<std::string> NamesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW((L"\\\\?\\" + Wide(folder) + L"\\*").c_str(), &found);
+    HANDLE h = FindFirstFileW((Verbatim(folder) + L"\\*").c_str(), &found);
     if (h == INVALID_HANDLE_VALUE) return names;
     do {
         const std::wstring name = found.cFileName;
@@ -101,7 +101,7 @@ TEST(OddPaths, PathsAroundTheLengthLimitEndInALegalState) {
         }
         EXPECT_EQ(NamesIn(root.path()), std::vector<std::string>{name});
         EXPECT_EQ(FilesExact(plain), kContents);
-        RemoveTree(L"\\\\?\\" + Wide(plain));
+        RemoveTree(Verbatim(plain));
     }
 }
 

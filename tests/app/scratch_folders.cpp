@@ -3,11 +3,8 @@
 #include <vector>
 
 namespace dotlock::testing {
-namespace {
 
 std::wstring Verbatim(const std::string& ansi) { return L"\\\\?\\" + Wide(ansi); }
-
-}  // namespace
 
 std::wstring Wide(const std::string& ansi) {
     const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);

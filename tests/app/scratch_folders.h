@@ -11,6 +11,8 @@
 namespace dotlock::testing {
 
 std::wstring Wide(const std::string& ansi);
+// The path in the "\\?\" form, which reaches names ending in a dot.
+std::wstring Verbatim(const std::string& ansi);
 std::string Ansi(const std::wstring& wide);
 
 // A fresh, empty scratch folder (C:\dotlock-test\<name>), removed again on destruction.
