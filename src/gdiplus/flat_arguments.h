@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "gdiplus/binding.h"
 #include "gdiplus/object.h"
 #include "gdiplus/record_runs.h"
@@ -40,5 +42,11 @@ inline Gdiplus::ARGB* AsArgbs(Argb* colors) {
 inline Gdiplus::MatrixOrder MatrixOrderOf(int order) {
     return static_cast<Gdiplus::MatrixOrder>(order);
 }
+// The other mode numbers the wrappers take as int, as GDI+'s enumerations.
+inline Gdiplus::CombineMode CombineModeOf(int mode) { return static_cast<Gdiplus::CombineMode>(mode); }
+inline Gdiplus::FillMode FillModeOf(int mode) { return static_cast<Gdiplus::FillMode>(mode); }
+inline Gdiplus::Unit UnitOf(int unit) { return static_cast<Gdiplus::Unit>(unit); }
+// A text's length as GDI+ counts it, in UTF-16 units.
+inline INT LengthOf(const std::wstring& wide) { return static_cast<INT>(wide.size()); }
 
 }  // namespace gdiplus

@@ -1,5 +1,6 @@
 #include "gdiplus/graphics.h"
 
+#include "gdiplus/flat_arguments.h"
 #include "gdiplus/graphics_path.h"
 #include "gdiplus/matrix.h"
 #include "gdiplus/record_runs.h"
@@ -9,8 +10,6 @@ namespace gdiplus {
 
 namespace {
 
-Gdiplus::CombineMode AsCombineMode(int mode) { return static_cast<Gdiplus::CombineMode>(mode); }
-Gdiplus::MatrixOrder AsOrder(int order) { return static_cast<Gdiplus::MatrixOrder>(order); }
 Gdiplus::CoordinateSpace AsSpace(int space) { return static_cast<Gdiplus::CoordinateSpace>(space); }
 
 }  // namespace
@@ -131,19 +130,19 @@ bool Graphics::GetWorldTransform(Matrix& matrix) const {
 bool Graphics::ResetWorldTransform() { return StoreStatus(GDIP(GdipResetWorldTransform)(graphics_)); }
 
 bool Graphics::MultiplyWorldTransform(const Matrix& matrix, int order) {
-    return StoreStatus(GDIP(GdipMultiplyWorldTransform)(graphics_, matrix.NativeMatrix(), AsOrder(order)));
+    return StoreStatus(GDIP(GdipMultiplyWorldTransform)(graphics_, matrix.NativeMatrix(), MatrixOrderOf(order)));
 }
 
 bool Graphics::TranslateWorldTransform(float dx, float dy, int order) {
-    return StoreStatus(GDIP(GdipTranslateWorldTransform)(graphics_, dx, dy, AsOrder(order)));
+    return StoreStatus(GDIP(GdipTranslateWorldTransform)(graphics_, dx, dy, MatrixOrderOf(order)));
 }
 
 bool Graphics::ScaleWorldTransform(float sx, float sy, int order) {
-    return StoreStatus(GDIP(GdipScaleWorldTransform)(graphics_, sx, sy, AsOrder(order)));
+    return StoreStatus(GDIP(GdipScaleWorldTransform)(graphics_, sx, sy, MatrixOrderOf(order)));
 }
 
 bool Graphics::RotateWorldTransform(float angle, int order) {
-    return StoreStatus(GDIP(GdipRotateWorldTransform)(graphics_, angle, AsOrder(order)));
+    return StoreStatus(GDIP(GdipRotateWorldTransform)(graphics_, angle, MatrixOrderOf(order)));
 }
 
 bool Graphics::SetPageUnit(int unit) {
@@ -193,27 +192,27 @@ Argb Graphics::GetNearestColor(Argb colour) const {
 }
 
 bool Graphics::SetClipGraphics(const Graphics& source, int mode) {
-    return StoreStatus(GDIP(GdipSetClipGraphics)(graphics_, source.graphics_, AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipGraphics)(graphics_, source.graphics_, CombineModeOf(mode)));
 }
 
 bool Graphics::SetClipPath(const GraphicsPath& path, int mode) {
-    return StoreStatus(GDIP(GdipSetClipPath)(graphics_, path.NativePath(), AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipPath)(graphics_, path.NativePath(), CombineModeOf(mode)));
 }
 
 bool Graphics::SetClipRect(float x, float y, float width, float height, int mode) {
-    return StoreStatus(GDIP(GdipSetClipRect)(graphics_, x, y, width, height, AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipRect)(graphics_, x, y, width, height, CombineModeOf(mode)));
 }
 
 bool Graphics::SetClipRectI(int x, int y, int width, int height, int mode) {
-    return StoreStatus(GDIP(GdipSetClipRectI)(graphics_, x, y, width, height, AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipRectI)(graphics_, x, y, width, height, CombineModeOf(mode)));
 }
 
 bool Graphics::SetClipRegion(const Region& region, int mode) {
-    return StoreStatus(GDIP(GdipSetClipRegion)(graphics_, region.NativeRegion(), AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipRegion)(graphics_, region.NativeRegion(), CombineModeOf(mode)));
 }
 
 bool Graphics::SetClipHrgn(HRGN hrgn, int mode) {
-    return StoreStatus(GDIP(GdipSetClipHrgn)(graphics_, hrgn, AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipSetClipHrgn)(graphics_, hrgn, CombineModeOf(mode)));
 }
 
 bool Graphics::ResetClip() { return StoreStatus(GDIP(GdipResetClip)(graphics_)); }

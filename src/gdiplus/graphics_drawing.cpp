@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gdiplus/brush.h"
+#include "gdiplus/flat_arguments.h"
 #include "gdiplus/font.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/graphics_path.h"
@@ -17,9 +18,6 @@ namespace gdiplus {
 
 namespace {
 
-Gdiplus::FillMode AsFillMode(int mode) { return static_cast<Gdiplus::FillMode>(mode); }
-Gdiplus::Unit AsUnit(int unit) { return static_cast<Gdiplus::Unit>(unit); }
-INT LengthOf(const std::wstring& wide) { return static_cast<INT>(wide.size()); }
 const Gdiplus::GpMetafile* MetafileOf(const Image& image) {
     return static_cast<const Gdiplus::GpMetafile*>(image.NativeImage());
 }
@@ -196,12 +194,12 @@ bool Graphics::FillRectanglesI(const Brush& brush, const std::vector<Rect>& rect
 
 bool Graphics::FillPolygon(const Brush& brush, const std::vector<PointF>& points, int fillMode) {
     return StoreStatus(GDIP(GdipFillPolygon)(graphics_, brush.NativeBrush(), RunOf(points), CountOf(points),
-                                             AsFillMode(fillMode)));
+                                             FillModeOf(fillMode)));
 }
 
 bool Graphics::FillPolygonI(const Brush& brush, const std::vector<Point>& points, int fillMode) {
     return StoreStatus(GDIP(GdipFillPolygonI)(graphics_, brush.NativeBrush(), RunOf(points), CountOf(points),
-                                              AsFillMode(fillMode)));
+                                              FillModeOf(fillMode)));
 }
 
 bool Graphics::FillEllipse(const Brush& brush, float x, float y, float width, float height) {
@@ -235,7 +233,7 @@ bool Graphics::FillClosedCurve(const Brush& brush, const std::vector<PointF>& po
 bool Graphics::FillClosedCurve2(const Brush& brush, const std::vector<PointF>& points, float tension,
                                 int fillMode) {
     return StoreStatus(GDIP(GdipFillClosedCurve2)(graphics_, brush.NativeBrush(), RunOf(points), CountOf(points),
-                                                  tension, AsFillMode(fillMode)));
+                                                  tension, FillModeOf(fillMode)));
 }
 
 bool Graphics::FillClosedCurveI(const Brush& brush, const std::vector<Point>& points) {
@@ -246,7 +244,7 @@ bool Graphics::FillClosedCurveI(const Brush& brush, const std::vector<Point>& po
 bool Graphics::FillClosedCurve2I(const Brush& brush, const std::vector<Point>& points, float tension,
                                  int fillMode) {
     return StoreStatus(GDIP(GdipFillClosedCurve2I)(graphics_, brush.NativeBrush(), RunOf(points),
-                                                   CountOf(points), tension, AsFillMode(fillMode)));
+                                                   CountOf(points), tension, FillModeOf(fillMode)));
 }
 
 bool Graphics::FillRegion(const Brush& brush, const Region& region) {
@@ -335,7 +333,7 @@ bool Graphics::DrawImageScaled(const Image& image, float x, float y, float width
     float sourceWidth = static_cast<float>(image.GetImageWidth());
     float sourceHeight = static_cast<float>(image.GetImageHeight());
     return StoreStatus(GDIP(GdipDrawImageRectRect)(graphics_, image.NativeImage(), x, y, width, height, 0, 0,
-                                                   sourceWidth, sourceHeight, AsUnit(sourceUnit), nullptr,
+                                                   sourceWidth, sourceHeight, UnitOf(sourceUnit), nullptr,
                                                    nullptr, nullptr));
 }
 
@@ -343,7 +341,7 @@ bool Graphics::DrawImageScaledI(const Image& image, int x, int y, int width, int
     int sourceWidth = image.GetImageWidth();
     int sourceHeight = image.GetImageHeight();
     return StoreStatus(GDIP(GdipDrawImageRectRectI)(graphics_, image.NativeImage(), x, y, width, height, 0, 0,
-                                                    sourceWidth, sourceHeight, AsUnit(sourceUnit), nullptr,
+                                                    sourceWidth, sourceHeight, UnitOf(sourceUnit), nullptr,
                                                     nullptr, nullptr));
 }
 
@@ -360,20 +358,20 @@ bool Graphics::DrawImagePointsI(const Image& image, int x1, int y1, int x2, int 
 bool Graphics::DrawImagePointRect(const Image& image, float x, float y, float srcX, float srcY, float srcWidth,
                                   float srcHeight, int sourceUnit) {
     return StoreStatus(GDIP(GdipDrawImagePointRect)(graphics_, image.NativeImage(), x, y, srcX, srcY, srcWidth,
-                                                    srcHeight, AsUnit(sourceUnit)));
+                                                    srcHeight, UnitOf(sourceUnit)));
 }
 
 bool Graphics::DrawImagePointRectI(const Image& image, int x, int y, int srcX, int srcY, int srcWidth,
                                    int srcHeight, int sourceUnit) {
     return StoreStatus(GDIP(GdipDrawImagePointRectI)(graphics_, image.NativeImage(), x, y, srcX, srcY, srcWidth,
-                                                     srcHeight, AsUnit(sourceUnit)));
+                                                     srcHeight, UnitOf(sourceUnit)));
 }
 
 bool Graphics::DrawImageRectRect(const Image& image, float dstX, float dstY, float dstWidth, float dstHeight,
                                  float srcX, float srcY, float srcWidth, float srcHeight, int sourceUnit,
                                  const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipDrawImageRectRect)(graphics_, image.NativeImage(), dstX, dstY, dstWidth, dstHeight,
-                                                   srcX, srcY, srcWidth, srcHeight, AsUnit(sourceUnit),
+                                                   srcX, srcY, srcWidth, srcHeight, UnitOf(sourceUnit),
                                                    AttributesOf(attributes), nullptr, nullptr));
 }
 
@@ -381,7 +379,7 @@ bool Graphics::DrawImageRectRectI(const Image& image, int dstX, int dstY, int ds
                                   int srcY, int srcWidth, int srcHeight, int sourceUnit,
                                   const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipDrawImageRectRectI)(graphics_, image.NativeImage(), dstX, dstY, dstWidth,
-                                                    dstHeight, srcX, srcY, srcWidth, srcHeight, AsUnit(sourceUnit),
+                                                    dstHeight, srcX, srcY, srcWidth, srcHeight, UnitOf(sourceUnit),
                                                     AttributesOf(attributes), nullptr, nullptr));
 }
 
@@ -390,7 +388,7 @@ bool Graphics::DrawImagePointsRect(const Image& image, float x1, float y1, float
                                    const ImageAttributes* attributes) {
     const PointF corners[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
     return StoreStatus(GDIP(GdipDrawImagePointsRect)(graphics_, image.NativeImage(), AsGdiplus(corners), 3, srcX,
-                                                     srcY, srcWidth, srcHeight, AsUnit(sourceUnit),
+                                                     srcY, srcWidth, srcHeight, UnitOf(sourceUnit),
                                                      AttributesOf(attributes), nullptr, nullptr));
 }
 
@@ -399,7 +397,7 @@ bool Graphics::DrawImagePointsRectI(const Image& image, int x1, int y1, int x2, 
                                     const ImageAttributes* attributes) {
     const Point corners[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
     return StoreStatus(GDIP(GdipDrawImagePointsRectI)(graphics_, image.NativeImage(), AsGdiplus(corners), 3, srcX,
-                                                      srcY, srcWidth, srcHeight, AsUnit(sourceUnit),
+                                                      srcY, srcWidth, srcHeight, UnitOf(sourceUnit),
                                                       AttributesOf(attributes), nullptr, nullptr));
 }
 
@@ -453,7 +451,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPoint(const Image& metafile, const Po
                                                  const RectF& source, int sourceUnit, MetafileCallback callback,
                                                  void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestPoint)(
-        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), AsUnit(sourceUnit),
+        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), UnitOf(sourceUnit),
         callback, callbackData, AttributesOf(attributes)));
 }
 
@@ -461,7 +459,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPointI(const Image& metafile, const P
                                                   const Rect& source, int sourceUnit, MetafileCallback callback,
                                                   void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestPointI)(
-        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), AsUnit(sourceUnit),
+        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), UnitOf(sourceUnit),
         callback, callbackData, AttributesOf(attributes)));
 }
 
@@ -470,7 +468,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPoints(const Image& metafile, const s
                                                   void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestPoints)(
         graphics_, MetafileOf(metafile), RunOf(destination), CountOf(destination), *AsGdiplus(&source),
-        AsUnit(sourceUnit), callback, callbackData, AttributesOf(attributes)));
+        UnitOf(sourceUnit), callback, callbackData, AttributesOf(attributes)));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestPointsI(const Image& metafile, const std::vector<Point>& destination,
@@ -478,14 +476,14 @@ bool Graphics::EnumerateMetafileSrcRectDestPointsI(const Image& metafile, const 
                                                    void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestPointsI)(
         graphics_, MetafileOf(metafile), RunOf(destination), CountOf(destination), *AsGdiplus(&source),
-        AsUnit(sourceUnit), callback, callbackData, AttributesOf(attributes)));
+        UnitOf(sourceUnit), callback, callbackData, AttributesOf(attributes)));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestRect(const Image& metafile, const RectF& destination,
                                                 const RectF& source, int sourceUnit, MetafileCallback callback,
                                                 void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestRect)(
-        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), AsUnit(sourceUnit),
+        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), UnitOf(sourceUnit),
         callback, callbackData, AttributesOf(attributes)));
 }
 
@@ -493,7 +491,7 @@ bool Graphics::EnumerateMetafileSrcRectDestRectI(const Image& metafile, const Re
                                                  const Rect& source, int sourceUnit, MetafileCallback callback,
                                                  void* callbackData, const ImageAttributes* attributes) {
     return StoreStatus(GDIP(GdipEnumerateMetafileSrcRectDestRectI)(
-        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), AsUnit(sourceUnit),
+        graphics_, MetafileOf(metafile), *AsGdiplus(&destination), *AsGdiplus(&source), UnitOf(sourceUnit),
         callback, callbackData, AttributesOf(attributes)));
 }
 

@@ -8,8 +8,6 @@ namespace gdiplus {
 
 namespace {
 
-Gdiplus::FillMode FillModeOf(int fillMode) { return static_cast<Gdiplus::FillMode>(fillMode); }
-
 // The layout GDI+ reads and fills for a path's data.
 struct NativePathData {
     INT count = 0;
@@ -276,7 +274,7 @@ bool GraphicsPath::AddPathString(const TextValue& text, const FontFamily& family
                                  const RectF& layoutRect, int style, const StringFormat* format) {
     std::wstring wide = TextToWide(text);
     return StoreStatus(GDIP(GdipAddPathString)(
-        path_, wide.c_str(), lstrlenW(wide.c_str()), HandleOf<Gdiplus::GpFontFamily>(family),
+        path_, wide.c_str(), LengthOf(wide), HandleOf<Gdiplus::GpFontFamily>(family),
         style, static_cast<float>(emSize), AsGdiplus(&layoutRect),
         HandleOf<Gdiplus::GpStringFormat>(format)));
 }
@@ -285,7 +283,7 @@ bool GraphicsPath::AddPathStringI(const TextValue& text, const FontFamily& famil
                                   const Rect& layoutRect, int style, const StringFormat* format) {
     std::wstring wide = TextToWide(text);
     return StoreStatus(GDIP(GdipAddPathStringI)(
-        path_, wide.c_str(), lstrlenW(wide.c_str()), HandleOf<Gdiplus::GpFontFamily>(family),
+        path_, wide.c_str(), LengthOf(wide), HandleOf<Gdiplus::GpFontFamily>(family),
         style, static_cast<float>(emSize), AsGdiplus(&layoutRect),
         HandleOf<Gdiplus::GpStringFormat>(format)));
 }

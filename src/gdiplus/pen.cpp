@@ -6,7 +6,6 @@ namespace gdiplus {
 
 namespace {
 
-Gdiplus::Unit UnitOf(int unit) { return static_cast<Gdiplus::Unit>(unit); }
 Gdiplus::LineCap LineCapOf(int cap) { return static_cast<Gdiplus::LineCap>(cap); }
 Gdiplus::DashCap DashCapOf(int cap) { return static_cast<Gdiplus::DashCap>(cap); }
 

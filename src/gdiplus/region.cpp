@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "gdiplus/flat_arguments.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/graphics_path.h"
 #include "gdiplus/matrix.h"
@@ -11,8 +12,6 @@
 namespace gdiplus {
 
 namespace {
-
-Gdiplus::CombineMode AsCombineMode(int mode) { return static_cast<Gdiplus::CombineMode>(mode); }
 
 GpStatus ScansInto(Gdiplus::GpRegion* region, Gdiplus::GpRectF* rects, INT* count, Gdiplus::GpMatrix* matrix) {
     return GDIP(GdipGetRegionScans)(region, rects, count, matrix);
@@ -84,19 +83,19 @@ bool Region::SetInfinite() { return StoreStatus(GDIP(GdipSetInfinite)(region_));
 bool Region::SetEmpty() { return StoreStatus(GDIP(GdipSetEmpty)(region_)); }
 
 bool Region::CombineRegionRect(const RectF& rect, int mode) {
-    return StoreStatus(GDIP(GdipCombineRegionRect)(region_, AsGdiplus(&rect), AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipCombineRegionRect)(region_, AsGdiplus(&rect), CombineModeOf(mode)));
 }
 
 bool Region::CombineRegionRectI(const Rect& rect, int mode) {
-    return StoreStatus(GDIP(GdipCombineRegionRectI)(region_, AsGdiplus(&rect), AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipCombineRegionRectI)(region_, AsGdiplus(&rect), CombineModeOf(mode)));
 }
 
 bool Region::CombineRegionRegion(const Region& other, int mode) {
-    return StoreStatus(GDIP(GdipCombineRegionRegion)(region_, other.region_, AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipCombineRegionRegion)(region_, other.region_, CombineModeOf(mode)));
 }
 
 bool Region::CombineRegionPath(const GraphicsPath& path, int mode) {
-    return StoreStatus(GDIP(GdipCombineRegionPath)(region_, path.NativePath(), AsCombineMode(mode)));
+    return StoreStatus(GDIP(GdipCombineRegionPath)(region_, path.NativePath(), CombineModeOf(mode)));
 }
 
 bool Region::TranslateRegion(float dx, float dy) { return StoreStatus(GDIP(GdipTranslateRegion)(region_, dx, dy)); }
