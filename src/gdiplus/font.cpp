@@ -45,10 +45,7 @@ bool Font::CreateDefaultGuiFont() {
 
 bool Font::CreateFontFromName(const TextValue& familyName, float emSize, int style, int unit) {
     FontFamily family;
-    {
-        FontCollection installed;  // empty: the installed system fonts
-        family.CreateFontFamilyFromName(familyName, &installed);
-    }
+    family.CreateFontFamilyFromName(familyName);  // no collection: the installed system fonts
     bool ok = CreateFont(family, emSize, style, unit);
     // Deleting the family must not hide the status of the font creation.
     int status = LastGdiStatus.load();

@@ -158,16 +158,18 @@ bool Image::GetPropertyItem(int id, PropertyItem& item) const {
     if (!StoreStatus(GDIP(GdipGetPropertyItemSize)(image_, static_cast<PROPID>(id), &size))) {
         return false;
     }
-    // Room for at least the 16-byte header, so a short answer cannot be overread.
-    ByteBlock buffer(std::max<std::size_t>(size, sizeof(Gdiplus::PropertyItem)));
+    // Room for at least the header, so a short answer cannot be overread.
+    constexpr std::size_t kHeader = sizeof(Gdiplus::PropertyItem);
+    static_assert(kHeader == 16);
+    ByteBlock buffer(std::max<std::size_t>(size, kHeader));
     bool ok = StoreStatus(GDIP(GdipGetPropertyItem)(
         image_, static_cast<PROPID>(id), size, reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data())));
     std::memcpy(&item.id, buffer.data(), 4);
     std::memcpy(&item.length, buffer.data() + 4, 4);
     std::memcpy(&item.type, buffer.data() + 8, 4);
     // GDI+ puts the value right after the header.
-    std::size_t length = std::min<std::size_t>(item.length, buffer.size() - 16);
-    item.value.assign(buffer.begin() + 16, buffer.begin() + 16 + length);
+    std::size_t length = std::min<std::size_t>(item.length, buffer.size() - kHeader);
+    item.value.assign(buffer.begin() + kHeader, buffer.begin() + kHeader + length);
     return ok;
 }
 

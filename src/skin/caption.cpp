@@ -124,10 +124,7 @@ void DrawGlowText(gdiplus::Bitmap& target, const AreaRecord& rect, const TextVal
         gdiplus::GraphicsPath path;
         path.CreatePath();
         gdiplus::FontFamily family;
-        {
-            gdiplus::FontCollection installed;  // empty: the installed system fonts
-            family.CreateFontFamilyFromName(fontName, &installed);
-        }
+        family.CreateFontFamilyFromName(fontName);  // no collection: the installed system fonts
         gdiplus::Matrix identity;
         identity.CreateMatrix();
         gdiplus::Pen pen;
