@@ -81,6 +81,14 @@ int SkinEngine::HitTest(int x, int y, bool isClient) {
     return FrameZone(x, y, width, height);
 }
 
+int SkinEngine::KindOf(int button) const {
+    switch (button) {
+    case kCloseButton: return (maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind;
+    case kMaximizeButton: return IsZoomed(window) ? kRestoreKind : kMaximizeKind;
+    default: return kMinimizeKind;
+    }
+}
+
 int SkinEngine::PressButtonAt(int x, int y) {
     for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton}) {
         if (OverButton(button, x, y, width)) {
@@ -142,9 +150,6 @@ void SkinEngine::OnTimerTick() {
     // The strip starts as the resting buttons from the back buffer.
     g.DrawImagePointRect(backBuffer, 0, 0, static_cast<float>(width - sw), 0, static_cast<float>(sw),
                          static_cast<float>(sh));
-    const bool zoomed = IsZoomed(window) != FALSE;
-    const int kinds[] = {(maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind,
-                         zoomed ? kRestoreKind : kMaximizeKind, kMinimizeKind};
     for (int i = 0; i < 3; ++i) {
         int& value = buttonFade[i];
         if (value == 0) {
@@ -154,7 +159,7 @@ void SkinEngine::OnTimerTick() {
         value = step.fade;
         const int opacity = step.opacity;
         gdiplus::Point point{sw - kButtonHitLeft[i + 1], 0};
-        DrawCaptionButton(g, point, kinds[i], buttonPressed ? kPressedState : kHoverState, opacity);
+        DrawCaptionButton(g, point, KindOf(i + 1), buttonPressed ? kPressedState : kHoverState, opacity);
     }
     g.DeleteGraphics();
     if (window != nullptr) {

@@ -128,18 +128,17 @@ gdiplus::Bitmap& SkinEngine::Picture(EnginePicture which) {
 }
 
 void SkinEngine::DrawRestingButtons() {
-    bool zoomed = IsZoomed(window) != FALSE;
     gdiplus::Point close{width - kButtonTileLeft[kCloseButton], 0};
-    DrawCaptionButton(backGraphics, close, (maximizeBox || minimizeBox) ? kCloseKind : kCloseAloneKind,
-                      kNormalState, 100);
+    DrawCaptionButton(backGraphics, close, KindOf(kCloseButton), kNormalState, 100);
     if (!maximizeBox && !minimizeBox) {
         return;
     }
     gdiplus::Point minimize{width - kButtonTileLeft[kMinimizeButton], 0};
-    DrawCaptionButton(backGraphics, minimize, kMinimizeKind, minimizeBox ? kNormalState : kDisabledState, 100);
+    DrawCaptionButton(backGraphics, minimize, KindOf(kMinimizeButton), minimizeBox ? kNormalState : kDisabledState,
+                      100);
     gdiplus::Point maximize{width - kButtonTileLeft[kMaximizeButton], 0};
-    DrawCaptionButton(backGraphics, maximize, zoomed ? kRestoreKind : kMaximizeKind,
-                      maximizeBox ? kNormalState : kDisabledState, 100);
+    DrawCaptionButton(backGraphics, maximize, KindOf(kMaximizeButton), maximizeBox ? kNormalState : kDisabledState,
+                      100);
 }
 
 void SkinEngine::Paint(bool immediate, int) {

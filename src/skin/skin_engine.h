@@ -109,6 +109,9 @@ public:
     // Caption buttons.
     int HitTest(int x, int y, bool isClient);
     int PressButtonAt(int x, int y);
+    // The sheet tile a caption button shows now: close alone or beside the
+    // others, maximise or restore.
+    int KindOf(int button) const;
     void DrawCaptionButton(gdiplus::Graphics& graphics, gdiplus::Point& point, int kind, int state,
                            std::optional<int> opacity = std::nullopt);
     // Starts the 40 ms animation timer and the button strip.
